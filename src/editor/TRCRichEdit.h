@@ -1,0 +1,112 @@
+// Quillon - an HTML source editor
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class QMenu;
+class QsciScintilla;
+
+// The page editor control: plain text in one font and one colour, CR LF
+// line ends in the buffer (a line break counts as two characters), and
+// character positions everywhere (QString indices, so a character outside
+// the Basic Multilingual Plane counts as two). It wraps the Scintilla
+// component; no other class of the program talks to Scintilla.
+class TRCRichEdit : public QWidget {
+    Q_OBJECT
+public:
+    explicit TRCRichEdit(QWidget *parent = nullptr);
+    ~TRCRichEdit() override;
+
+    // Whole text.
+    QString Text() const;
+    void SetText(const QString &text);           // line ends become CR LF; no undo record
+    QByteArray TextUtf8() const;
+    void SetTextUtf8(const QByteArray &utf8);    // as SetText, from UTF-8 bytes
+    int TextLength() const;                       // in characters
+
+    // Selection (character positions).
+    int SelStart() const;
+    int SelLength() const;
+    void SetSelStart(int pos);                    // empty selection at pos
+    void SetSelLength(int length);                // from SelStart
+    void SetSelection(int start, int length);
+    QString SelText() const;
+    // Replaces the selection (or inserts at the caret); the caret ends after
+    // the new text. One undo step.
+    void ReplaceSel(const QString &text);
+    void SelectAll();
+
+    // Caret as row and column, both 0-based.
+    int Row() const;
+    void SetRow(int row);      // start of that line, then to the previous column (clipped)
+    int Col() const;
+    void SetCol(int col);      // within the current line, clipped to its length
+    quint32 Posn() const;      // low 16 bits column, high 16 bits row
+    void SetPosn(quint32 posn); // first character of the row plus the column, not clipped
+
+    // Line services (lines 0-based; positions in characters).
+    int LineFromChar(int pos) const;
+    int LineIndex(int line) const;     // first character of a line; -1 past the end
+    int LineLength(int line) const;    // without its line break
+    int LineCount() const;
+    QString Line(int line) const;      // without its line break
+
+    // Editing commands.
+    bool CanUndo() const;
+    void Undo();
+    void Cut();
+    void Copy();
+    void Paste();
+    void Clear();                      // delete the selection, clipboard untouched
+    void ScrollCaret();
+
+    // The modified flag: set by every change, cleared by the owner.
+    bool Modified() const;
+    void SetModified(bool modified);
+
+    // Appearance.
+    void SetEditorFont(const QFont &font, const QColor &color);
+    QFont EditorFont() const;
+    void SetBackColor(const QColor &color);
+    QColor BackColor() const;
+    // Word wrap on: only a vertical scroll bar; off: both.
+    void SetWordWrap(bool wrap);
+    bool WordWrap() const;
+
+    // The pop-up menu shown instead of the component's own.
+    void SetPopupMenu(QMenu *menu);
+    // Decides whether a drag from a given source may be dropped here; a
+    // drop then goes to the drop handler and does not move the caret.
+    void SetDropRules(std::function<bool(QObject *source)> accepts,
+                      std::function<void(QObject *source)> drop);
+
+signals:
+    void Change();            // the text changed, typed or inserted
+    void SelectionChange();   // caret or selection moved
+    void OnPosChange();       // after mouse-button and key release, and Row/Col/Posn writes
+    void MouseDown();         // a mouse button was pressed in the editor
+    void KeyDown(int key, Qt::KeyboardModifiers modifiers, bool *handled);
+    void KeyPress(const QString &text, bool *handled);
+    void KeyUp(int key, Qt::KeyboardModifiers modifiers);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    long BytePos(int charPos) const;
+    int CharPos(long bytePos) const;
+    void RemoveClashingKeys();
+
+    QsciScintilla *FSci;
+    bool FModified = false;
+    bool FWordWrap = false;
+    QMenu *FPopupMenu = nullptr;
+    std::function<bool(QObject *)> FDropAccepts;
+    std::function<void(QObject *)> FDrop;
+};

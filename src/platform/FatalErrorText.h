@@ -1,0 +1,10 @@
+// Quillon - an HTML source editor
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+// The program-wide start-up failure text. Empty while start-up goes well;
+// any start-up step that fails puts its message here, and the main window
+// reports it at its first activation and closes without saving.
+QString &FatalErrorText();
