@@ -78,6 +78,8 @@ public:
     // Word wrap on: only a vertical scroll bar; off: both.
     void SetWordWrap(bool wrap);
     bool WordWrap() const;
+    bool HasHorizontalScrollBar() const;
+    bool HasVerticalScrollBar() const;
 
     // The pop-up menu shown instead of the component's own.
     void SetPopupMenu(QMenu *menu);
@@ -85,6 +87,7 @@ public:
     // drop then goes to the drop handler and does not move the caret.
     void SetDropRules(std::function<bool(QObject *source)> accepts,
                       std::function<void(QObject *source)> drop);
+    bool AcceptsDropFrom(QObject *source) const;
 
 signals:
     void Change();            // the text changed, typed or inserted
@@ -102,9 +105,12 @@ private:
     long BytePos(int charPos) const;
     int CharPos(long bytePos) const;
     void RemoveClashingKeys();
+    void ChangeComing();
+    void AnnounceChange();
 
     QsciScintilla *FSci;
     bool FModified = false;
+    bool FChangePending = false;
     bool FWordWrap = false;
     QMenu *FPopupMenu = nullptr;
     std::function<bool(QObject *)> FDropAccepts;

@@ -1,0 +1,115 @@
+// Quillon - an HTML source editor
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/StartUp.h"
+
+#include "platform/AppDir.h"
+#include "platform/FatalErrorText.h"
+#include "platform/ProductInfo.h"
+#include "platform/SingleInstanceGuard.h"
+#include "shell/TfrmMainForm.h"
+#include "shell/TfrmSplash.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QThread>
+
+struct StartUp::Private {
+    SingleInstanceGuard guard;
+    QPointer<TfrmSplash> splash;
+    TfrmMainForm *mainForm = nullptr;
+};
+
+StartUp::StartUp(StartUpParameters parameters)
+    : d(std::make_unique<Private>()), FParameters(std::move(parameters))
+{
+}
+
+StartUp::~StartUp()
+{
+    delete d->mainForm;
+}
+
+TfrmMainForm *StartUp::MainForm() const
+{
+    return d->mainForm;
+}
+
+bool StartUp::Prepare()
+{
+    // Another copy that is running takes our file names and comes forward;
+    // one that is still starting after the longest wait means we end.
+    switch (d->guard.Acquire(FParameters.fileNames, FParameters.instanceWaitMs)) {
+    case SingleInstanceGuard::Outcome::HandedOver:
+    case SingleInstanceGuard::Outcome::TimedOut:
+        FExitCode = 0;
+        return false;
+    case SingleInstanceGuard::Outcome::Continue:
+        break;
+    }
+
+    QElapsedTimer tick;
+    tick.start();
+
+    auto splashMessage = [this](const QString &message) {
+        if (d->splash)
+            d->splash->SetMessage(message);
+        if (FParameters.onSplashMessage)
+            FParameters.onSplashMessage(message);
+    };
+
+    d->splash = new TfrmSplash;
+    d->splash->lblVerNum->setText(ProductInfo::Version);
+    d->splash->ShowNow();
+    QApplication::setApplicationDisplayName(ProductInfo::Name);
+
+    try {
+        const QString appDirError = AppDir::Prepare();
+        if (!appDirError.isEmpty() && FatalErrorText().isEmpty())
+            FatalErrorText() = appDirError;
+
+        // The data modules join here, before the main window.
+        d->mainForm = new TfrmMainForm;
+
+        if (FatalErrorText().isEmpty()) {
+            splashMessage(QStringLiteral("Creating Application Environment ..."));
+            // The options dialog, Link Manager, list element dialog, link
+            // details, Tag Inspector and about box are created here.
+            splashMessage(QStringLiteral("Almost Done ..."));
+            // Then the page properties and welcome dialogs.
+        }
+
+        QApplication::processEvents();
+        // The splash stays up for its minimum time; the wait deliberately
+        // handles no messages, so nothing starts behind it.
+        const qint64 remaining = FParameters.splashMinimumMs - tick.elapsed();
+        if (remaining > 0)
+            QThread::msleep(static_cast<unsigned long>(remaining));
+        FSplashMs = tick.elapsed();
+        d->splash->hide();
+    } catch (...) {
+        if (d->splash)
+            d->splash->close();
+        d->guard.Release();
+        throw;
+    }
+    d->splash->close(); // frees itself
+
+    // The running copy answers later starts from here on; the start-up
+    // lock is only held while a copy is starting.
+    QObject::connect(&d->guard, &SingleInstanceGuard::ActivateRequested, d->mainForm,
+                     [form = d->mainForm](const QStringList &) {
+                         SingleInstanceGuard::BringForward(form);
+                     });
+    d->guard.Listen();
+    d->guard.Release();
+    return true;
+}
+
+int StartUp::Run()
+{
+    if (!Prepare())
+        return FExitCode;
+    d->mainForm->show();
+    return QApplication::exec();
+}
