@@ -1,0 +1,268 @@
+// Quillon - an HTML source editor
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/SingleInstanceGuard.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QPointer>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+const QString baseName = QStringLiteral("SingleInstanceProgramHMutex");
+const QString appKey = QStringLiteral("quillon");
+constexpr int protocolVersion = 1;
+constexpr qsizetype maxRequestSize = 1024 * 1024;
+const QByteArray acknowledgement = QByteArrayLiteral("OK\n");
+constexpr int connectWaitMs = 1000;
+constexpr int answerWaitMs = 3000;
+
+enum class HandOverResult { Answered, NoServer, NoAnswer };
+
+HandOverResult handOver(const QString &serverName, const QStringList &fileNames)
+{
+    QLocalSocket socket;
+    socket.connectToServer(serverName);
+    if (!socket.waitForConnected(connectWaitMs)) {
+        const auto error = socket.error();
+        return error == QLocalSocket::ServerNotFoundError
+                || error == QLocalSocket::ConnectionRefusedError
+            ? HandOverResult::NoServer
+            : HandOverResult::NoAnswer;
+    }
+    socket.write(SingleInstanceGuard::EncodeRequest(fileNames));
+    const QDeadlineTimer deadline(answerWaitMs);
+    QByteArray reply;
+    while (!reply.contains('\n') && reply.size() < acknowledgement.size()) {
+        if (socket.bytesToWrite() > 0 && !socket.waitForBytesWritten(int(deadline.remainingTime())))
+            break;
+        if (socket.bytesAvailable() == 0) {
+            const qint64 left = deadline.remainingTime();
+            if (left <= 0 || !socket.waitForReadyRead(int(left)))
+                break;
+        }
+        reply += socket.readAll();
+    }
+    reply += socket.readAll();
+    socket.abort();
+    return reply.startsWith(acknowledgement) ? HandOverResult::Answered : HandOverResult::NoAnswer;
+}
+
+QString defaultRuntimeDir()
+{
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return dir.isEmpty() ? QDir::tempPath() : dir;
+}
+
+} // namespace
+
+SingleInstanceGuard::SingleInstanceGuard(QObject *parent)
+    : SingleInstanceGuard(defaultRuntimeDir(), parent)
+{
+}
+
+SingleInstanceGuard::SingleInstanceGuard(const QString &runtimeDir, QObject *parent)
+    : QObject(parent), FRuntimeDir(QDir::cleanPath(QDir(runtimeDir).absolutePath()))
+{
+}
+
+SingleInstanceGuard::~SingleInstanceGuard() = default;
+
+QString SingleInstanceGuard::LockFileName() const
+{
+    return FRuntimeDir + QLatin1Char('/') + baseName + QStringLiteral(".lock");
+}
+
+QString SingleInstanceGuard::ServerName() const
+{
+    return FRuntimeDir + QLatin1Char('/') + baseName;
+}
+
+void SingleInstanceGuard::SetClientTimeout(int ms)
+{
+    FClientTimeoutMs = ms;
+}
+
+bool SingleInstanceGuard::IsLocked() const
+{
+    return FLock && FLock->isLocked();
+}
+
+bool SingleInstanceGuard::IsListening() const
+{
+    return FServer && FServer->isListening();
+}
+
+SingleInstanceGuard::Outcome SingleInstanceGuard::Acquire(const QStringList &fileNames, int waitMs)
+{
+    QDir().mkpath(FRuntimeDir);
+    if (!FLock) {
+        FLock = std::make_unique<QLockFile>(LockFileName());
+        // A lock is stale only when its process is gone, never by its age:
+        // a slow start must not let a second copy in.
+        FLock->setStaleLockTime(0);
+    }
+    if (!FLock->isLocked() && !FLock->tryLock(qMax(0, waitMs))) {
+        if (FLock->error() == QLockFile::LockFailedError)
+            return Outcome::TimedOut;
+        // The lock file cannot be made at all (no such folder, no
+        // permission): a guard that can never be taken must not keep the
+        // program from starting, so go on without it.
+        qWarning("SingleInstanceGuard: can not create the lock file %s",
+                 qPrintable(QDir::toNativeSeparators(LockFileName())));
+    }
+
+    QStringList absolute;
+    for (const QString &name : fileNames) {
+        if (!name.isEmpty())
+            absolute.append(QFileInfo(name).absoluteFilePath());
+    }
+    switch (handOver(ServerName(), absolute)) {
+    case HandOverResult::Answered:
+        Release();
+        return Outcome::HandedOver;
+    case HandOverResult::NoServer:
+        // A socket left behind by a copy that ended without cleaning up.
+        QLocalServer::removeServer(ServerName());
+        break;
+    case HandOverResult::NoAnswer:
+        // Something is there but does not answer: start normally rather
+        // than lose the files; Listen() takes the name over.
+        break;
+    }
+    return Outcome::Continue;
+}
+
+bool SingleInstanceGuard::Listen()
+{
+    if (IsListening())
+        return true;
+    if (!FServer) {
+        FServer = new QLocalServer(this);
+        FServer->setSocketOptions(QLocalServer::UserAccessOption);
+        connect(FServer, &QLocalServer::newConnection, this, &SingleInstanceGuard::AcceptClients);
+    }
+    QDir().mkpath(FRuntimeDir);
+    if (FServer->listen(ServerName()))
+        return true;
+    if (FServer->serverError() == QAbstractSocket::AddressInUseError) {
+        QLocalServer::removeServer(ServerName());
+        if (FServer->listen(ServerName()))
+            return true;
+    }
+    qWarning("SingleInstanceGuard: can not listen on %s: %s",
+             qPrintable(QDir::toNativeSeparators(ServerName())), qPrintable(FServer->errorString()));
+    return false;
+}
+
+void SingleInstanceGuard::Release()
+{
+    if (FLock && FLock->isLocked())
+        FLock->unlock();
+}
+
+void SingleInstanceGuard::AcceptClients()
+{
+    while (QLocalSocket *socket = FServer->nextPendingConnection())
+        ServeClient(socket);
+}
+
+void SingleInstanceGuard::ServeClient(QLocalSocket *socket)
+{
+    // A client that says nothing useful is dropped; none may keep the
+    // running copy waiting.
+    auto *timer = new QTimer(socket);
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, socket, [socket] {
+        socket->abort();
+        socket->deleteLater();
+    });
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+
+    auto buffer = std::make_shared<QByteArray>();
+    connect(socket, &QLocalSocket::readyRead, this, [this, socket, timer, buffer] {
+        buffer->append(socket->read(maxRequestSize + 1 - buffer->size()));
+        const qsizetype end = buffer->indexOf('\n');
+        if (end < 0) {
+            if (buffer->size() > maxRequestSize) {
+                socket->abort();
+                socket->deleteLater();
+            }
+            return;
+        }
+        bool ok = false;
+        const QStringList files = DecodeRequest(buffer->left(end), &ok);
+        buffer->clear();
+        disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
+        if (!ok) {
+            socket->abort();
+            socket->deleteLater();
+            return;
+        }
+        timer->stop();
+        socket->write(acknowledgement);
+        socket->disconnectFromServer();
+        // Answer first, so the other copy can end at once; then act, off
+        // the socket's own call, since acting may open modal windows.
+        QTimer::singleShot(0, this, [this, files] { emit ActivateRequested(files); });
+    });
+    timer->start(FClientTimeoutMs);
+    // Bytes may have arrived before the connections above were made.
+    if (socket->bytesAvailable() > 0)
+        QMetaObject::invokeMethod(socket, "readyRead", Qt::QueuedConnection);
+}
+
+QByteArray SingleInstanceGuard::EncodeRequest(const QStringList &fileNames)
+{
+    QJsonObject request;
+    request.insert(QStringLiteral("app"), appKey);
+    request.insert(QStringLiteral("version"), protocolVersion);
+    request.insert(QStringLiteral("files"), QJsonArray::fromStringList(fileNames));
+    // Compact JSON escapes line breaks inside strings, so the request is one line.
+    return QJsonDocument(request).toJson(QJsonDocument::Compact) + '\n';
+}
+
+QStringList SingleInstanceGuard::DecodeRequest(const QByteArray &line, bool *ok)
+{
+    *ok = false;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(line.trimmed(), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return {};
+    const QJsonObject request = document.object();
+    if (request.value(QStringLiteral("app")).toString() != appKey
+        || request.value(QStringLiteral("version")).toInt() < 1
+        || !request.value(QStringLiteral("files")).isArray())
+        return {};
+    QStringList files;
+    for (const QJsonValue &value : request.value(QStringLiteral("files")).toArray()) {
+        if (!value.isString() || value.toString().isEmpty())
+            return {};
+        files.append(value.toString());
+    }
+    *ok = true;
+    return files;
+}
+
+void SingleInstanceGuard::BringForward(QWidget *window)
+{
+    if (!window)
+        return;
+    if (window->isMinimized()) {
+        // Clearing only the minimised flag leaves a maximised window maximised.
+        window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    }
+    if (!window->isVisible())
+        window->show();
+    window->raise();
+    window->activateWindow();
+}

@@ -1,0 +1,97 @@
+// Quillon - an HTML source editor
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/StartUp.h"
+#include "platform/FatalErrorText.h"
+#include "platform/ScriptedDialogs.h"
+#include "shell/TfrmMainForm.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+
+class TestStartUp : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { FatalErrorText().clear(); }
+    void startsInOrderAndShowsTheMainWindow();
+    void aFatalErrorSkipsTheRemainingWindows();
+    void splashStaysUpForItsMinimum();
+    void aSecondCopyHandsOverAndEnds();
+};
+
+void TestStartUp::startsInOrderAndShowsTheMainWindow()
+{
+    ScriptedDialogs dialogs;
+    QStringList messages;
+    StartUpParameters parameters;
+    parameters.splashMinimumMs = 0;
+    parameters.onSplashMessage = [&](const QString &message) { messages << message; };
+    StartUp startUp(parameters);
+    QVERIFY(startUp.Prepare());
+    QVERIFY(startUp.MainForm());
+    QCOMPARE(startUp.MainForm()->windowTitle(), QStringLiteral("Quillon HTML Editor"));
+    QCOMPARE(messages, (QStringList{QStringLiteral("Creating Application Environment ..."),
+                                    QStringLiteral("Almost Done ...")}));
+    QVERIFY(startUp.SplashMilliseconds() < 3000);
+}
+
+void TestStartUp::aFatalErrorSkipsTheRemainingWindows()
+{
+    ScriptedDialogs dialogs;
+    FatalErrorText() = QStringLiteral("Can not find LINKS.DB");
+    QStringList messages;
+    StartUpParameters parameters;
+    parameters.splashMinimumMs = 0;
+    parameters.onSplashMessage = [&](const QString &message) { messages << message; };
+    StartUp startUp(parameters);
+    QVERIFY(startUp.Prepare());
+    QVERIFY(startUp.MainForm());
+    QVERIFY(messages.isEmpty());
+    FatalErrorText().clear();
+}
+
+void TestStartUp::splashStaysUpForItsMinimum()
+{
+    ScriptedDialogs dialogs;
+    StartUpParameters parameters;
+    parameters.splashMinimumMs = 3000;
+    StartUp startUp(parameters);
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(startUp.Prepare());
+    QVERIFY(startUp.SplashMilliseconds() >= 3000);
+    QVERIFY(timer.elapsed() >= 3000);
+}
+
+void TestStartUp::aSecondCopyHandsOverAndEnds()
+{
+    const QString program = qEnvironmentVariable("QUILLON_BINARY_DIR") + QStringLiteral("/quillon");
+    if (!QFileInfo::exists(program))
+        QSKIP("the program is not built beside the tests");
+
+    ScriptedDialogs dialogs;
+    StartUpParameters parameters;
+    parameters.splashMinimumMs = 0;
+    StartUp startUp(parameters);
+    QVERIFY(startUp.Prepare());
+    TfrmMainForm *form = startUp.MainForm();
+    form->show();
+    form->showMinimized();
+    QTRY_VERIFY(form->windowState() & Qt::WindowMinimized);
+
+    QProcess second;
+    second.start(program, {QStringLiteral("page.htm")});
+    QVERIFY(second.waitForStarted());
+    QElapsedTimer timer;
+    timer.start();
+    // The running copy answers from its event loop while we wait.
+    QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 8000);
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY(timer.elapsed() < 8000);
+    QTRY_VERIFY(!(form->windowState() & Qt::WindowMinimized));
+}
+
+QTEST_MAIN(TestStartUp)
+#include "tst_startup.moc"

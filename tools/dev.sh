@@ -1,0 +1,49 @@
+#!/bin/sh
+# Sets up a Debian 12 machine for Quillon, builds it, and then either
+# starts the editor or runs the whole test suite.
+#
+#   sh tools/dev.sh run [page files ...]
+#   sh tools/dev.sh test
+#
+# Run as root: missing Debian packages are installed with apt-get.
+set -eu
+cd "$(dirname "$0")/.."
+
+action=${1:-run}
+[ $# -gt 0 ] && shift
+
+PACKAGES="g++ cmake make qt6-base-dev qt6-base-dev-tools libgl-dev
+libqscintilla2-qt6-dev libqt6sql6-sqlite adwaita-icon-theme xvfb xauth"
+
+missing=""
+for package in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $package"
+    fi
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive apt-get install -y $missing
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$jobs"
+
+case "$action" in
+run)
+    # Without a display, the editor runs on a virtual one.
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+        exec xvfb-run -a ./build/quillon "$@"
+    fi
+    exec ./build/quillon "$@"
+    ;;
+test)
+    exec ctest --test-dir build --output-on-failure -j"$jobs"
+    ;;
+*)
+    echo "usage: sh tools/dev.sh run|test" >&2
+    exit 2
+    ;;
+esac
