@@ -1,0 +1,630 @@
+// Quillon - an HTML source editor
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/TfrmMainForm.h"
+
+#include "controls/FormBusy.h"
+#include "controls/PanelStatusBar.h"
+#include "editor/EditCommands.h"
+#include "editor/PageFiles.h"
+#include "editor/TRCRichEdit.h"
+#include "platform/AppDir.h"
+#include "platform/Dialogs.h"
+#include "platform/FatalErrorText.h"
+#include "platform/ProductInfo.h"
+#include "shell/Hints.h"
+#include "shell/DocumentArea.h"
+#include "shell/MainMenuBuilder.h"
+#include "shell/MainMenuState.h"
+#include "shell/MenuMerge.h"
+#include "shell/MessageNotebook.h"
+#include "shell/TagNotebookBuilder.h"
+#include "shell/ToolBarBuilder.h"
+#include "shell/WindowLayout.h"
+#include "shell/WindowListMenu.h"
+#include "shell/WindowPlacer.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPointer>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TfrmMainForm *frmMainForm = nullptr;
+
+namespace {
+const QString ImageGroup = QStringLiteral("Image & Imagemap");
+const QString ImagePage = QStringLiteral("Image");
+}
+
+TfrmMainForm::TfrmMainForm(QWidget *parent)
+    : QMainWindow(parent), FPageFiles(std::make_unique<PageFiles>(*this))
+{
+    frmMainForm = this;
+    setObjectName(QStringLiteral("TfrmMainForm"));
+    setWindowTitle(ProductInfo::MainCaption);
+    resize(630, 450);
+    BuildForm();
+    ConnectCommands();
+    Dialogs::SetParentWindow(this);
+    FormCreate();
+}
+
+TfrmMainForm::~TfrmMainForm()
+{
+    FormDestroy();
+    // The document windows go first, while this window can still answer
+    // what they ask of it.
+    disconnect(MDIClient, nullptr, this, nullptr);
+    const QList<QMdiSubWindow *> windows = MDIClient->subWindowList();
+    qDeleteAll(windows);
+    if (Dialogs::ParentWindow() == this)
+        Dialogs::SetParentWindow(nullptr);
+    if (frmMainForm == this)
+        frmMainForm = nullptr;
+}
+
+void TfrmMainForm::BuildForm()
+{
+    // Menus first, so a search by name finds this window's own items before
+    // those of a document window.
+    const MainMenuSet menus = MainMenuBuilder::Build(this);
+    mnuFile = menus.mnuFile;
+    mnuView = menus.mnuView;
+    mnuTools = menus.mnuTools;
+    mnuWindow = menus.mnuWindow;
+    mnuHelp = menus.mnuHelp;
+    mnuReopen = menus.mnuReopen;
+    mnuMainPopup = menus.mnuMainPopup;
+    FMainMenus = menus.Groups;
+    FMenuState = std::make_unique<MainMenuState>(menus);
+    mnuWindow->menuAction()->setVisible(false);
+    FWindowList = new WindowListMenu(mnuWindow, [this](TfrmMDIChild *document) {
+        BringToFront(document);
+    });
+
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("pnlClient"));
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    pnlToolBar = ToolBarBuilder::Build(central);
+    layout->addWidget(pnlToolBar);
+    pnlTagNotebookBar = TagNotebookBuilder::Build(central);
+    TagGrpPageControl = pnlTagNotebookBar->findChild<QTabWidget *>(
+        QStringLiteral("TagGrpPageControl"));
+    layout->addWidget(pnlTagNotebookBar);
+
+    MDIClient = new DocumentArea(central);
+    MDIClient->setObjectName(QStringLiteral("MDIClient"));
+    MDIClient->setBackground(palette().brush(QPalette::Dark));
+    MDIClient->setContextMenuPolicy(Qt::CustomContextMenu);
+    layout->addWidget(MDIClient, 1);
+
+    MsgNotebook = new MessageNotebook(central);
+    MessageBar = MsgNotebook->MessageBar;
+    pnlProgress = MsgNotebook->pnlProgress;
+    lblProgressMessage = MsgNotebook->lblProgressMessage;
+    ProgressBar = MsgNotebook->ProgressBar;
+    layout->addWidget(MsgNotebook);
+    setCentralWidget(central);
+    MergeMenus();
+}
+
+QAction *TfrmMainForm::MenuItem(const QString &name) const
+{
+    return FMenuState->Item(name);
+}
+
+void TfrmMainForm::ConnectButton(const char *name, void (TfrmMainForm::*handler)())
+{
+    if (auto *button = findChild<QToolButton *>(QLatin1String(name)))
+        connect(button, &QToolButton::clicked, this, handler);
+}
+
+void TfrmMainForm::ConnectItem(const char *name, void (TfrmMainForm::*handler)())
+{
+    if (QAction *action = MenuItem(QLatin1String(name)))
+        connect(action, &QAction::triggered, this, handler);
+}
+
+void TfrmMainForm::ConnectCommands()
+{
+    connect(mnuFile, &QMenu::aboutToShow, this, &TfrmMainForm::mnuFileClick);
+    connect(mnuView, &QMenu::aboutToShow, this, &TfrmMainForm::mnuViewClick);
+    connect(mnuTools, &QMenu::aboutToShow, this, &TfrmMainForm::mnuToolsClick);
+    connect(mnuWindow, &QMenu::aboutToShow, this, &TfrmMainForm::mnuWindowPopup);
+    connect(mnuMainPopup, &QMenu::aboutToShow, this, &TfrmMainForm::mnuMainPopupPopup);
+    // A pop-up menu opened on its own sends no status tips to this window.
+    connect(mnuMainPopup, &QMenu::hovered, this,
+            [this](QAction *action) { ShowHintText(action->statusTip()); });
+    connect(mnuMainPopup, &QMenu::aboutToHide, this, [this] { ShowHintText(QString()); });
+    connect(MDIClient, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { mnuMainPopup->popup(MDIClient->mapToGlobal(pos)); });
+    connect(MDIClient, &QMdiArea::subWindowActivated, this, &TfrmMainForm::SubWindowActivated);
+    connect(TagGrpPageControl, &QTabWidget::currentChanged, this,
+            &TfrmMainForm::TagGrpPageControlChange);
+
+    // The three bar items are check items: choosing one flips its mark, and
+    // every change of a mark shows or hides its bar.
+    for (const char *name : {"mnuToolBar", "mnuTagNotebookBar", "mnuMessagebar"})
+        connect(MenuItem(QLatin1String(name)), &QAction::toggled, this,
+                &TfrmMainForm::ApplyBarStates);
+
+    ConnectItem("mnuNew", &TfrmMainForm::mnuNewClick);
+    ConnectItem("mnuClose", &TfrmMainForm::mnuCloseClick);
+    ConnectItem("mnuExit", &TfrmMainForm::mnuExitClick);
+    ConnectItem("mnuCascade", &TfrmMainForm::mnuCascadeClick);
+    ConnectItem("mnuHorizontal", &TfrmMainForm::mnuHorizontalClick);
+    ConnectItem("mnuArrangeIcons", &TfrmMainForm::mnuArrangeIconsClick);
+    ConnectItem("mnuPopCut", &TfrmMainForm::mnuPopCutClick);
+    ConnectItem("mnuPopCopy", &TfrmMainForm::mnuPopCopyClick);
+    ConnectItem("mnuPopPaste", &TfrmMainForm::mnuPopPasteClick);
+    ConnectButton("btnNew", &TfrmMainForm::btnNewClick);
+    ConnectButton("btnCut", &TfrmMainForm::btnCutClick);
+    ConnectButton("btnCopy", &TfrmMainForm::btnCopyClick);
+    ConnectButton("btnPaste", &TfrmMainForm::btnPasteClick);
+    ConnectButton("btnUndo", &TfrmMainForm::btnUndoClick);
+}
+
+void TfrmMainForm::FormCreate()
+{
+    if (FatalErrorText().isEmpty()) {
+        SetupDone = false;
+        ApplyDefaultLayout();
+        TagGrpPageControl->setCurrentIndex(0);
+        MsgNotebook->setCurrentIndex(MessageNotebook::StatusPage);
+        MessageBar->SetPanelText(MessageNotebook::pnlStatus, QStringLiteral(" Ready"));
+        if (WorkDir.isEmpty())
+            WorkDir = AppDir::WebPagesDir();
+        FModifiedIndicatorOn = false;
+        FirstActivation = true;
+        ShowOptionPanels();
+        SetBarStates(true, true, true);
+    }
+    ApplyMainPlacement(MainPlacement);
+    QCoreApplication::processEvents();
+}
+
+void TfrmMainForm::ApplyDefaultLayout()
+{
+    const WindowLayout layout = DefaultWindowLayout(WindowPlacer::ScreenSize());
+    MainPlacement = layout.Main;
+    InspectorPlacement = layout.Inspector;
+    WindowPlacer::Apply(this, MainPlacement);
+}
+
+void TfrmMainForm::ApplyMainPlacement(const WindowPlacement &placement)
+{
+    MainPlacement = placement;
+    if (IsUsableWindowRect(placement, WindowPlacer::ScreenSize()))
+        WindowPlacer::Apply(this, placement);
+    else
+        ApplyDefaultLayout();
+}
+
+QList<TfrmMDIChild *> TfrmMainForm::Documents() const
+{
+    return MDIClient->Documents();
+}
+
+TfrmMDIChild *TfrmMainForm::ActiveDocument() const
+{
+    return MDIClient->ActiveDocument();
+}
+
+int TfrmMainForm::DocumentCount() const
+{
+    return int(Documents().size());
+}
+
+void TfrmMainForm::AddDocumentWindow(TfrmMDIChild *child)
+{
+    if (!child)
+        return;
+    MDIClient->addSubWindow(child);
+    child->show();
+    MDIClient->setActiveSubWindow(child);
+    MergeMenus();
+}
+
+void TfrmMainForm::BringToFront(TfrmMDIChild *child)
+{
+    if (!child)
+        return;
+    if (child->isMinimized())
+        child->showNormal();
+    MDIClient->setActiveSubWindow(child);
+    child->raise();
+    MergeMenus();
+}
+
+void TfrmMainForm::SubWindowActivated(QMdiSubWindow *window)
+{
+    if (auto *child = qobject_cast<TfrmMDIChild *>(window)) {
+        MergeMenus(child);
+        return;
+    }
+    // No window activated: while the frame itself is inactive the current
+    // document stays and keeps its menus; without a current document the
+    // last one is going away, and its menus leave with it. Should another
+    // document remain, the frame activates it next.
+    auto *current = qobject_cast<TfrmMDIChild *>(MDIClient->currentSubWindow());
+    MergeMenus(current && !current->isHidden() ? current : nullptr);
+}
+
+void TfrmMainForm::MergeMenus()
+{
+    MergeMenus(ActiveDocument());
+}
+
+void TfrmMainForm::MergeMenus(TfrmMDIChild *active)
+{
+    MenuMerge::Apply(menuBar(), FMainMenus,
+                     active ? active->ChildMenus() : QList<MergedMenu>());
+    // Keeps the file items' shortcuts in step with the open documents.
+    mnuFileClick();
+}
+
+const LiveOptions &TfrmMainForm::Options() const
+{
+    return FOptions;
+}
+
+void TfrmMainForm::ErrorBeep()
+{
+    QCoreApplication::processEvents();
+    if (Options().cbSound())
+        Dialogs::Instance().Beep();
+}
+
+void TfrmMainForm::SetStatusText(int panel, const QString &text)
+{
+    MessageBar->SetPanelText(panel, text);
+}
+
+void TfrmMainForm::ShowModifiedState(bool modified)
+{
+    if (!FModifiedIndicatorOn)
+        return;
+    MessageBar->SetPanelText(MessageNotebook::pnlModified,
+                             modified ? QStringLiteral("Modified...") : QString());
+    MessageBar->RepaintNow();
+}
+
+void TfrmMainForm::SetModifiedIndicatorOn(bool on)
+{
+    FModifiedIndicatorOn = on;
+}
+
+void TfrmMainForm::ShowCaretPosition()
+{
+    TfrmMDIChild *document = ActiveDocument();
+    if (!document || !document->EditMemo)
+        return;
+    MessageBar->SetPanelText(MessageNotebook::pnlCaret,
+                             QStringLiteral("%1 : %2")
+                                 .arg(document->EditMemo->Row() + 1)
+                                 .arg(document->EditMemo->Col() + 1));
+}
+
+void TfrmMainForm::ShowProgress(const QString &message)
+{
+    MsgNotebook->ShowProgress(message);
+}
+
+void TfrmMainForm::SetBusy(bool busy)
+{
+    SetFormBusy(this, busy);
+}
+
+void TfrmMainForm::SetWindowMenuVisible(bool visible)
+{
+    mnuWindow->menuAction()->setVisible(visible);
+}
+
+QMenu *TfrmMainForm::MainPopupMenu() const
+{
+    return mnuMainPopup;
+}
+
+void TfrmMainForm::RunMainCommand(const char *handler)
+{
+    const QByteArray signature = QMetaObject::normalizedSignature(
+        QByteArray(handler).append("()").constData());
+    if (metaObject()->indexOfSlot(signature.constData()) < 0) {
+        qWarning("TfrmMainForm: no command %s", handler);
+        return;
+    }
+    QMetaObject::invokeMethod(this, handler);
+}
+
+void TfrmMainForm::InsertDroppedItem(QObject *)
+{
+    // The drop targets (Link Manager tree, special characters grid) insert
+    // through their own windows, which are not part of the program yet.
+}
+
+bool TfrmMainForm::SaveDocument(TfrmMDIChild *)
+{
+    // Writing page files is not part of the program yet: report that the
+    // page was not written, so its window stays open and nothing is lost.
+    return false;
+}
+
+void TfrmMainForm::ShowHintText(const QString &hint)
+{
+    // The Link Manager and the find results show hints on their own bars
+    // while they are active; they join here with those windows.
+    MsgNotebook->ShowHint(hint);
+}
+
+void TfrmMainForm::SelectTagGroupPage(const QString &group)
+{
+    const QString caption =
+        group.compare(ImageGroup, Qt::CaseInsensitive) == 0 ? ImagePage : group;
+    for (int i = 0; i < TagGrpPageControl->count(); ++i) {
+        if (TagGrpPageControl->tabText(i).compare(caption, Qt::CaseInsensitive) == 0) {
+            // Chosen by the program, not by the user: no change handling.
+            const QSignalBlocker blocker(TagGrpPageControl);
+            TagGrpPageControl->setCurrentIndex(i);
+            break;
+        }
+    }
+    update();
+}
+
+void TfrmMainForm::SetAutoSaveTimers(bool on)
+{
+    MDIClient->SetAutoSaveTimers(on);
+}
+
+void TfrmMainForm::ShowOptionPanels()
+{
+    MessageBar->SetPanelText(MessageNotebook::pnlAutoSave,
+                             FOptions.cbAutoSave() ? QStringLiteral("Auto Save") : QString());
+    MessageBar->SetPanelText(MessageNotebook::pnlWordWrap,
+                             FOptions.cbWordWrap() ? QStringLiteral("Word Wrap") : QString());
+    MessageBar->RepaintNow();
+}
+
+bool TfrmMainForm::HasSelection() const
+{
+    TfrmMDIChild *document = ActiveDocument();
+    return document && document->EditMemo && document->EditMemo->SelLength() > 0;
+}
+
+void TfrmMainForm::mnuFileClick()
+{
+    FMenuState->UpdateFileMenu(DocumentCount() > 0, FOptions.cbRUFList());
+}
+
+void TfrmMainForm::mnuViewClick()
+{
+    FMenuState->UpdateViewMenu(DocumentCount() > 0);
+    update();
+}
+
+void TfrmMainForm::mnuToolsClick()
+{
+    FMenuState->UpdateToolsMenu(DocumentCount() > 0, HasSelection(),
+                                HintOf(findChild<QToolButton *>(QStringLiteral("sbUpperCase"))),
+                                HintOf(findChild<QToolButton *>(QStringLiteral("sbLowerCase"))));
+}
+
+void TfrmMainForm::mnuMainPopupPopup()
+{
+    const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
+    FMenuState->UpdatePopupMenu(DocumentCount() > 0, HasSelection(),
+                                clipboard && clipboard->hasText());
+    update();
+}
+
+void TfrmMainForm::mnuWindowPopup()
+{
+    FWindowList->Update(MDIClient->DocumentsInCreationOrder(), ActiveDocument());
+}
+
+void TfrmMainForm::ApplyBarStates()
+{
+    pnlToolBar->setVisible(ToolBarShown());
+    pnlTagNotebookBar->setVisible(TagNotebookBarShown());
+    MsgNotebook->setVisible(MessageBarShown());
+}
+
+void TfrmMainForm::SetBarStates(bool toolBar, bool tagNotebookBar, bool messageBar)
+{
+    MenuItem(QStringLiteral("mnuToolBar"))->setChecked(toolBar);
+    MenuItem(QStringLiteral("mnuTagNotebookBar"))->setChecked(tagNotebookBar);
+    MenuItem(QStringLiteral("mnuMessagebar"))->setChecked(messageBar);
+    ApplyBarStates();
+}
+
+bool TfrmMainForm::BarChecked(const char *item) const
+{
+    return MenuItem(QLatin1String(item))->isChecked();
+}
+
+void TfrmMainForm::mnuToolBarClick()
+{
+    MenuItem(QStringLiteral("mnuToolBar"))->toggle();
+}
+
+void TfrmMainForm::mnuTagNotebookBarClick()
+{
+    MenuItem(QStringLiteral("mnuTagNotebookBar"))->toggle();
+}
+
+void TfrmMainForm::mnuMessagebarClick()
+{
+    MenuItem(QStringLiteral("mnuMessagebar"))->toggle();
+}
+
+void TfrmMainForm::mnuCascadeClick()
+{
+    MDIClient->cascadeSubWindows();
+}
+
+void TfrmMainForm::mnuHorizontalClick()
+{
+    MDIClient->TileHorizontally();
+}
+
+void TfrmMainForm::mnuArrangeIconsClick()
+{
+    MDIClient->ArrangeIcons();
+}
+
+void TfrmMainForm::mnuNewClick()
+{
+    FPageFiles->NewPage();
+}
+
+void TfrmMainForm::btnNewClick()
+{
+    mnuNewClick();
+}
+
+void TfrmMainForm::mnuCloseClick()
+{
+    if (TfrmMDIChild *document = ActiveDocument())
+        document->close();
+}
+
+void TfrmMainForm::mnuExitClick()
+{
+    close();
+}
+
+void TfrmMainForm::btnCutClick()
+{
+    EditCut(*this);
+}
+
+void TfrmMainForm::btnCopyClick()
+{
+    EditCopy(*this);
+}
+
+void TfrmMainForm::btnPasteClick()
+{
+    EditPaste(*this);
+}
+
+void TfrmMainForm::btnUndoClick()
+{
+    TfrmMDIChild *document = ActiveDocument();
+    if (!document) {
+        ErrorBeep();
+        return;
+    }
+    if (document->EditMemo && document->EditMemo->CanUndo())
+        document->Undo();
+}
+
+void TfrmMainForm::mnuPopCutClick()
+{
+    if (TfrmMDIChild *document = ActiveDocument())
+        document->Cut();
+}
+
+void TfrmMainForm::mnuPopCopyClick()
+{
+    if (TfrmMDIChild *document = ActiveDocument())
+        document->Copy();
+}
+
+void TfrmMainForm::mnuPopPasteClick()
+{
+    if (TfrmMDIChild *document = ActiveDocument())
+        document->Paste();
+}
+
+void TfrmMainForm::TagGrpPageControlChange()
+{
+    // The Tag Inspector follows the chosen page once it is part of the
+    // program; the busy state already covers the look-up.
+    SetFormBusy(this, true);
+    SetFormBusy(this, false);
+}
+
+bool TfrmMainForm::event(QEvent *event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        ShowHintText(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TfrmMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmMainForm::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TfrmMainForm::FormShow()
+{
+    // Showing the Tag Inspector at start joins here with the inspector.
+}
+
+void TfrmMainForm::FormActivate()
+{
+    if (!FatalErrorText().isEmpty()) {
+        Dialogs::Instance().MessageBox(
+            MsgKind::Error,
+            QStringLiteral("Fatal error occured.\r") + FatalErrorText() + QStringLiteral("\r")
+                + QStringLiteral("Contact Varo Software.") + QStringLiteral("\r")
+                + QStringLiteral("E-mail : ") + ProductInfo::ContactAddress,
+            mbOK);
+        close();
+        return;
+    }
+    if (FirstActivation) {
+        // The tip of the day and the welcome dialog join here.
+        FirstActivation = false;
+    }
+    if (isVisible())
+        repaint();
+}
+
+void TfrmMainForm::closeEvent(QCloseEvent *event)
+{
+    // Each document window handles its own unsaved changes; one that stays
+    // open (its user cancelled) keeps the frame open too.
+    const QList<TfrmMDIChild *> documents = Documents();
+    for (const QPointer<TfrmMDIChild> document : documents) {
+        if (document && !document->isHidden() && !document->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    FormClose();
+    event->accept();
+}
+
+void TfrmMainForm::FormClose()
+{
+    if (!FatalErrorText().isEmpty())
+        return;
+    // Saving the recent files and the work state joins here.
+}
+
+void TfrmMainForm::FormDestroy()
+{
+    SetAutoSaveTimers(false);
+    QCoreApplication::processEvents();
+}

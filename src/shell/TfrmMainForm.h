@@ -1,0 +1,177 @@
+// Quillon - an HTML source editor
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "editor/LiveOptionValues.h"
+#include "editor/TfrmMDIChild.h"
+#include "editor/Workspace.h"
+#include "shell/WindowPlacement.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <memory>
+
+class DocumentArea;
+class MainMenuState;
+class MessageNotebook;
+class PageFiles;
+class PanelStatusBar;
+class QAction;
+class QFrame;
+class QLabel;
+class QMdiSubWindow;
+class QMenu;
+class QProgressBar;
+class QTabWidget;
+class WindowListMenu;
+
+// The main frame window: tool bar, tag notebook bar, menus, the frame that
+// holds the document windows, and the message bar. It routes the menu and
+// button commands and offers the services the rest of the program asks of
+// it (active document, message bar, beep rule, live options).
+class TfrmMainForm : public QMainWindow, public Workspace {
+    Q_OBJECT
+public:
+    explicit TfrmMainForm(QWidget *parent = nullptr);
+    ~TfrmMainForm() override;
+
+    QFrame *pnlToolBar = nullptr;
+    QFrame *pnlTagNotebookBar = nullptr;
+    QTabWidget *TagGrpPageControl = nullptr;
+    DocumentArea *MDIClient = nullptr;
+    MessageNotebook *MsgNotebook = nullptr;
+    PanelStatusBar *MessageBar = nullptr;
+    QFrame *pnlProgress = nullptr;
+    QLabel *lblProgressMessage = nullptr;
+    QProgressBar *ProgressBar = nullptr;
+    QMenu *mnuFile = nullptr;
+    QMenu *mnuView = nullptr;
+    QMenu *mnuTools = nullptr;
+    QMenu *mnuWindow = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QMenu *mnuReopen = nullptr;
+    QMenu *mnuMainPopup = nullptr;
+
+    // The folder last used in a file dialog.
+    QString WorkDir;
+    // Whether the first-run setup has been done (read from the setup table).
+    bool SetupDone = false;
+    // Stored placements of this window and of the Tag Inspector.
+    WindowPlacement MainPlacement;
+    WindowPlacement InspectorPlacement;
+    // True from creation until the first activation has run.
+    bool FirstActivation = true;
+
+    // A menu item or button of this window by its name.
+    QAction *MenuItem(const QString &name) const;
+
+    // Workspace.
+    TfrmMDIChild *ActiveDocument() const override;
+    int DocumentCount() const override;
+    QList<TfrmMDIChild *> Documents() const override;
+    void AddDocumentWindow(TfrmMDIChild *child) override;
+    void BringToFront(TfrmMDIChild *child) override;
+    const LiveOptions &Options() const override;
+    void ErrorBeep() override;
+    void SetStatusText(int panel, const QString &text) override;
+    void ShowModifiedState(bool modified) override;
+    void SetModifiedIndicatorOn(bool on) override;
+    void ShowCaretPosition() override;
+    void ShowProgress(const QString &message) override;
+    void SetBusy(bool busy) override;
+    void SetWindowMenuVisible(bool visible) override;
+    QMenu *MainPopupMenu() const override;
+    void RunMainCommand(const char *handler) override;
+    void InsertDroppedItem(QObject *source) override;
+    bool SaveDocument(TfrmMDIChild *child) override;
+
+    // The live options, for those who set them.
+    LiveOptionValues &OptionValues() { return FOptions; }
+    bool ModifiedIndicatorOn() const { return FModifiedIndicatorOn; }
+
+    // Shows a hint (or the long part of a two-part hint) on the message bar;
+    // an empty hint brings the panels back.
+    void ShowHintText(const QString &hint);
+    // Brings forward the tag notebook page of a tag group.
+    void SelectTagGroupPage(const QString &group);
+    // Switches the autosave timer of every document, each when it is ready.
+    void SetAutoSaveTimers(bool on);
+    // Writes "Auto Save" and "Word Wrap" into their panels by the options.
+    void ShowOptionPanels();
+    // The check marks and visibility of the three bars.
+    void SetBarStates(bool toolBar, bool tagNotebookBar, bool messageBar);
+    bool ToolBarShown() const { return BarChecked("mnuToolBar"); }
+    bool TagNotebookBarShown() const { return BarChecked("mnuTagNotebookBar"); }
+    bool MessageBarShown() const { return BarChecked("mnuMessagebar"); }
+
+    // Applies a stored placement when it fits the screen, else the default
+    // layout (which also resets InspectorPlacement).
+    void ApplyMainPlacement(const WindowPlacement &placement);
+    void ApplyDefaultLayout();
+
+public slots:
+    // Menu state when a menu opens.
+    void mnuFileClick();
+    void mnuViewClick();
+    void mnuToolsClick();
+    void mnuMainPopupPopup();
+    void mnuWindowPopup();
+    // Bars.
+    void mnuToolBarClick();
+    void mnuTagNotebookBarClick();
+    void mnuMessagebarClick();
+    // Window arrangement.
+    void mnuCascadeClick();
+    void mnuHorizontalClick();
+    void mnuArrangeIconsClick();
+    // File commands.
+    void mnuNewClick();
+    void btnNewClick();
+    void mnuCloseClick();
+    void mnuExitClick();
+    // Edit commands.
+    void btnCutClick();
+    void btnCopyClick();
+    void btnPasteClick();
+    void btnUndoClick();
+    void mnuPopCutClick();
+    void mnuPopCopyClick();
+    void mnuPopPasteClick();
+    // Window events.
+    void FormShow();
+    void FormActivate();
+    void FormClose();
+    void FormDestroy();
+    void TagGrpPageControlChange();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void SubWindowActivated(QMdiSubWindow *window);
+
+private:
+    void BuildForm();
+    void ConnectCommands();
+    void ConnectButton(const char *name, void (TfrmMainForm::*handler)());
+    void ConnectItem(const char *name, void (TfrmMainForm::*handler)());
+    void FormCreate();
+    void MergeMenus();
+    void MergeMenus(TfrmMDIChild *active);
+    void ApplyBarStates();
+    bool BarChecked(const char *item) const;
+    bool HasSelection() const;
+
+    LiveOptionValues FOptions;
+    bool FModifiedIndicatorOn = false;
+    QList<MergedMenu> FMainMenus;
+    std::unique_ptr<MainMenuState> FMenuState;
+    WindowListMenu *FWindowList = nullptr;
+    std::unique_ptr<PageFiles> FPageFiles;
+};
+
+// The program's main window.
+extern TfrmMainForm *frmMainForm;
