@@ -3,9 +3,12 @@
 #pragma once
 
 #include <QList>
+#include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QString>
 
+class QAction;
 class QMenu;
 class QTimer;
 class TRCRichEdit;
@@ -63,6 +66,22 @@ public slots:
     void EditMemoSelectionChange();
     void SaveTimerTimer();
 
+    // Edit menu.
+    void mnuEditClick();          // the enable rule, applied when the menu opens
+    void mnuUndoClick();
+    void mnuCutClick();
+    void mnuCopyClick();
+    void mnuPasteClick();
+    void mnuClearClick();
+    void mnuSelectAllClick();
+    // Tags menu: the items the window handles itself, the items that run a
+    // main-window command (by handler name, "sbBODYClick") and the
+    // attribute items (by object name, "mnuBGCOLOR").
+    void mnuDLClick();
+    void mnuLIClick();
+    void ForwardTagItem(const char *handler);
+    void AttributeItemClick(const QString &objectName);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -73,6 +92,8 @@ private:
     bool FormCloseQuery();
     void FormClose();
     void BuildMenus();
+    void EndIncrSearch();
+    void RunSaveTimerByOption();
 
     Workspace &FWorkspace;
     QString FFileName = UntitledMarker;
@@ -82,4 +103,10 @@ private:
     QMenu *mnuEdit = nullptr;
     QMenu *mnuSearch = nullptr;
     QMenu *mnuTags = nullptr;
+    // The Edit items whose state follows the selection and undo buffer.
+    QAction *mnuUndo = nullptr;
+    QAction *mnuCut = nullptr;
+    QAction *mnuCopy = nullptr;
+    QAction *mnuClear = nullptr;
+    QPointer<QMdiArea> FMdiArea;   // the frame whose activations reach FormActivate
 };

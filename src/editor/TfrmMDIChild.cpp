@@ -1,0 +1,342 @@
+// Quillon - an HTML source editor
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/TfrmMDIChild.h"
+
+#include "editor/AttributeItems.h"
+#include "editor/ChildMenuBuilder.h"
+#include "editor/EditCommands.h"
+#include "editor/EditorDropRule.h"
+#include "editor/InsertionOperations.h"
+#include "editor/LiveOptions.h"
+#include "editor/TRCRichEdit.h"
+#include "editor/Workspace.h"
+#include "platform/Dialogs.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+const QString ModifiedText = QStringLiteral("Modified...");
+constexpr int MillisecondsPerMinute = 60000;
+
+} // namespace
+
+TfrmMDIChild::TfrmMDIChild(Workspace &workspace, QWidget *parent)
+    : QMdiSubWindow(parent), FWorkspace(workspace)
+{
+    setObjectName(QStringLiteral("frmMDIChild"));
+    // Closing frees the window; the caller replaces this designed caption
+    // before the window is shown.
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Untitled"));
+
+    EditMemo = new TRCRichEdit(this);
+    EditMemo->setObjectName(QStringLiteral("EditMemo"));
+    setWidget(EditMemo);
+    SaveTimer = new QTimer(this);
+    SaveTimer->setObjectName(QStringLiteral("SaveTimer"));
+    connect(SaveTimer, &QTimer::timeout, this, &TfrmMDIChild::SaveTimerTimer);
+    BuildMenus();
+
+    EditMemo->SetPopupMenu(FWorkspace.MainPopupMenu());
+    EditMemo->SetDropRules(
+        [](QObject *source) { return AcceptsEditorDrop(source); },
+        [this](QObject *source) {
+            if (QObject *view = EditorDropSource(source))
+                FWorkspace.InsertDroppedItem(view);
+        });
+    connect(EditMemo, &TRCRichEdit::Change, this, &TfrmMDIChild::EditMemoChange);
+    connect(EditMemo, &TRCRichEdit::SelectionChange, this, &TfrmMDIChild::EditMemoSelectionChange);
+    // A mouse button pressed in the page ends incremental search mode.
+    connect(EditMemo, &TRCRichEdit::MouseDown, this, [this] {
+        if (FIncrSearch)
+            EndIncrSearch();
+    });
+
+
+    // Losing activation shows in the window state; gaining it is taken from
+    // the frame (see changeEvent), which names its active window only after
+    // the state has changed.
+    connect(this, &QMdiSubWindow::windowStateChanged, this,
+            [this](Qt::WindowStates oldState, Qt::WindowStates newState) {
+                if (oldState.testFlag(Qt::WindowActive) && !newState.testFlag(Qt::WindowActive))
+                    FormDeactivate();
+            });
+
+    FIncrText.clear();
+    FFileName = UntitledMarker;
+    FIncrSearch = false;
+    FReady = true;
+    ApplyOptions();
+    update();
+    QCoreApplication::processEvents();
+}
+
+TfrmMDIChild::~TfrmMDIChild()
+{
+    SaveTimer->stop();
+    // The editor and the frame outlive this destructor's body; their last
+    // signals must not reach a half-destroyed window.
+    disconnect(EditMemo, nullptr, this, nullptr);
+    if (FMdiArea)
+        disconnect(FMdiArea, nullptr, this, nullptr);
+    if (!FReady) {
+        // An operation still holds the editor: let it finish first.
+        WaitUntilReady();
+        QCoreApplication::processEvents();
+    }
+}
+
+void TfrmMDIChild::WaitUntilReady() const
+{
+    QPointer<TfrmMDIChild> self(const_cast<TfrmMDIChild *>(this));
+    while (self && !self->FReady)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+QList<MergedMenu> TfrmMDIChild::ChildMenus() const
+{
+    return {{1, mnuEdit}, {1, mnuSearch}, {3, mnuTags}};
+}
+
+void TfrmMDIChild::BuildMenus()
+{
+    const ChildMenuBuilder::Menus menus = ChildMenuBuilder::Build(*this);
+    mnuEdit = menus.edit;
+    mnuSearch = menus.search;
+    mnuTags = menus.tags;
+    mnuUndo = mnuEdit->findChild<QAction *>(QStringLiteral("mnuUndo"));
+    mnuCut = mnuEdit->findChild<QAction *>(QStringLiteral("mnuCut"));
+    mnuCopy = mnuEdit->findChild<QAction *>(QStringLiteral("mnuCopy"));
+    mnuClear = mnuEdit->findChild<QAction *>(QStringLiteral("mnuClear"));
+}
+
+void TfrmMDIChild::ApplyOptions()
+{
+    const LiveOptions &options = FWorkspace.Options();
+    EditMemo->SetEditorFont(options.EditorFont(), options.EditorFontColor());
+    EditMemo->SetBackColor(options.editBackColor());
+    EditMemo->SetWordWrap(options.cbWordWrap());
+    // The option allows 1 to 255 minutes; never let the timer fire at once.
+    SaveTimer->setInterval(qMax(1, options.spnSaveInterval()) * MillisecondsPerMinute);
+    RunSaveTimerByOption();
+    mnuTags->menuAction()->setVisible(options.cbTagsMenu());
+}
+
+void TfrmMDIChild::RunSaveTimerByOption()
+{
+    if (!FWorkspace.Options().cbAutoSave())
+        SaveTimer->stop();
+    else if (!SaveTimer->isActive())
+        SaveTimer->start();
+}
+
+void TfrmMDIChild::Undo()
+{
+    EditMemo->Undo();
+}
+
+void TfrmMDIChild::Cut()
+{
+    EditMemo->Cut();
+}
+
+void TfrmMDIChild::Copy()
+{
+    EditMemo->Copy();
+}
+
+void TfrmMDIChild::Paste()
+{
+    EditMemo->Paste();
+}
+
+void TfrmMDIChild::FormActivate()
+{
+    FWorkspace.ShowCaretPosition();
+    FWorkspace.SetWindowMenuVisible(true);
+    FWorkspace.SetStatusText(4, EditMemo->Modified() ? ModifiedText : QString());
+}
+
+void TfrmMDIChild::FormDeactivate()
+{
+    if (FIncrSearch)
+        EndIncrSearch();
+}
+
+void TfrmMDIChild::EndIncrSearch()
+{
+    FIncrText.clear();
+    FWorkspace.SetStatusText(0, QString());
+    EditMemo->SetSelStart(EditMemo->SelStart());
+    FIncrSearch = false;
+}
+
+void TfrmMDIChild::EditMemoChange()
+{
+    EditMemo->SetModified(true);
+    FWorkspace.ShowModifiedState(true);
+    mnuEditClick();
+}
+
+void TfrmMDIChild::EditMemoSelectionChange()
+{
+    FWorkspace.ShowCaretPosition();
+    mnuEditClick();
+}
+
+void TfrmMDIChild::SaveTimerTimer()
+{
+    // Untitled pages are never saved automatically. Titled pages are
+    // rewritten on every tick by the page-file save ("Autosave..."), which
+    // is connected here once saving exists.
+    QCoreApplication::processEvents();
+}
+
+void TfrmMDIChild::mnuEditClick()
+{
+    // Also applied on every change of text or selection, so that the
+    // shortcuts of these items work whenever the rule allows them.
+    const bool selected = EditMemo->SelLength() > 0;
+    mnuCut->setEnabled(selected);
+    mnuCopy->setEnabled(selected);
+    mnuClear->setEnabled(selected);
+    mnuUndo->setEnabled(EditMemo->CanUndo());
+}
+
+void TfrmMDIChild::mnuUndoClick()
+{
+    EditMemo->Undo();
+}
+
+void TfrmMDIChild::mnuCutClick()
+{
+    EditMemo->Cut();
+}
+
+void TfrmMDIChild::mnuCopyClick()
+{
+    EditMemo->Copy();
+}
+
+void TfrmMDIChild::mnuPasteClick()
+{
+    EditPaste(FWorkspace);
+}
+
+void TfrmMDIChild::mnuClearClick()
+{
+    EditMemo->Clear();
+}
+
+void TfrmMDIChild::mnuSelectAllClick()
+{
+    EditMemo->SelectAll();
+}
+
+void TfrmMDIChild::mnuDLClick()
+{
+    InsertTagPair(FWorkspace, QStringLiteral("DL"),
+                  QStringLiteral("Term and term's definition go here"));
+}
+
+void TfrmMDIChild::mnuLIClick()
+{
+    InsertText(FWorkspace, QStringLiteral("<LI>"), -1);
+}
+
+void TfrmMDIChild::ForwardTagItem(const char *handler)
+{
+    FWorkspace.RunMainCommand(handler);
+}
+
+void TfrmMDIChild::AttributeItemClick(const QString &objectName)
+{
+    const AttributeItem *item = AttributeItems::Find(objectName);
+    if (!item)
+        return;
+    const LiveOptions &options = FWorkspace.Options();
+    const AttributeInsertion insertion =
+        AttributeItems::Build(*item, options.cbAttrUpperCase(), options.cbTagPrompt());
+    InsertText(FWorkspace, insertion.text, insertion.caretOffset);
+}
+
+bool TfrmMDIChild::FormCloseQuery()
+{
+    if (!EditMemo->Modified())
+        return true;
+    SaveTimer->stop();
+    FWorkspace.BringToFront(this);
+    const MsgButton answer = Dialogs::Instance().MessageBox(
+        MsgKind::Confirmation, QStringLiteral("Do you want to save changes to ") + windowTitle(),
+        mbYesNoCancel);
+    switch (answer) {
+    case mbYes:
+        if (FWorkspace.SaveDocument(this))
+            return true;
+        // Prompt cancelled or writing failed: the page stays open.
+        RunSaveTimerByOption();
+        return false;
+    case mbNo:
+        return true;
+    default:
+        RunSaveTimerByOption();
+        return false;
+    }
+}
+
+void TfrmMDIChild::FormClose()
+{
+    QCoreApplication::processEvents();
+    // The window is going away: no autosave tick may reach it any more.
+    SaveTimer->stop();
+    // Adding a titled page to the recently used files is done here once
+    // the recent-files list exists.
+    FWorkspace.SetWindowMenuVisible(false);
+    FWorkspace.SetStatusText(3, QString());
+    FWorkspace.ShowModifiedState(false);
+}
+
+void TfrmMDIChild::closeEvent(QCloseEvent *event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    QMdiSubWindow::closeEvent(event);
+}
+
+void TfrmMDIChild::changeEvent(QEvent *event)
+{
+    QMdiSubWindow::changeEvent(event);
+    if (event->type() != QEvent::ParentChange)
+        return;
+    QMdiArea *area = nullptr;
+    for (QWidget *w = parentWidget(); w && !area; w = w->parentWidget())
+        area = qobject_cast<QMdiArea *>(w);
+    if (area == FMdiArea)
+        return;
+    if (FMdiArea)
+        disconnect(FMdiArea, &QMdiArea::subWindowActivated, this, nullptr);
+    FMdiArea = area;
+    if (FMdiArea) {
+        connect(FMdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
+            if (window == this)
+                FormActivate();
+        });
+    }
+}
+
+void TfrmMDIChild::resizeEvent(QResizeEvent *event)
+{
+    QMdiSubWindow::resizeEvent(event);
+    if (EditMemo)
+        EditMemo->update();
+}
