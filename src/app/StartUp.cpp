@@ -62,7 +62,6 @@ bool StartUp::Prepare()
     d->splash = new TfrmSplash;
     d->splash->lblVerNum->setText(ProductInfo::Version);
     d->splash->ShowNow();
-    QApplication::setApplicationDisplayName(ProductInfo::Name);
 
     try {
         const QString appDirError = AppDir::Prepare();

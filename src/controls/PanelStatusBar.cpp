@@ -72,8 +72,15 @@ Qt::Alignment PanelStatusBar::PanelAlignment(int index) const
 
 void PanelStatusBar::SetPanelText(int index, const QString &text)
 {
-    if (QLabel *label = Panel(index))
-        label->setText(text);
+    QLabel *label = Panel(index);
+    if (!label)
+        return;
+    label->setText(text);
+    // A panel is never narrower than its text: the designed widths were
+    // made for a smaller font than desktops use today.
+    const int needed = label->fontMetrics().horizontalAdvance(text) + 2 * label->margin() + 10;
+    if (needed > label->width() && needed > label->minimumWidth())
+        label->setFixedWidth(needed);
 }
 
 QString PanelStatusBar::PanelText(int index) const

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/PageFiles.h"
 
+#include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
 #include "editor/Workspace.h"
 #include "platform/Dialogs.h"
@@ -34,6 +35,16 @@ private:
 PageFiles::PageFiles(Workspace &workspace) : FWorkspace(workspace) {}
 
 TfrmMDIChild *PageFiles::NewPage()
+{
+    TfrmMDIChild *page = CreateNewPage();
+    // The busy state disabled the frame while the window was made, so the
+    // new page takes the keyboard focus only now.
+    if (page)
+        page->EditMemo->setFocus();
+    return page;
+}
+
+TfrmMDIChild *PageFiles::CreateNewPage()
 {
     BusyState busy(FWorkspace);
     QString failure;

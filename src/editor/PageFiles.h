@@ -17,5 +17,6 @@ public:
     TfrmMDIChild *NewPage();
 
 private:
+    TfrmMDIChild *CreateNewPage();
     Workspace &FWorkspace;
 };

@@ -69,6 +69,20 @@ QList<QMdiSubWindow *> DocumentArea::Shown(bool minimized) const
     return result;
 }
 
+QRect DocumentArea::NextDocumentGeometry() const
+{
+    constexpr int Step = 24;
+    constexpr int Steps = 8;
+    const QSize area = viewport()->size();
+    const QSize size(qBound(qMin(320, area.width()), area.width() * 3 / 4, area.width()),
+                     qBound(qMin(200, area.height()), area.height() * 3 / 4, area.height()));
+    const int step = int(subWindowList().size() % Steps) * Step;
+    QPoint topLeft(step, step);
+    if (topLeft.x() + size.width() > area.width() || topLeft.y() + size.height() > area.height())
+        topLeft = QPoint(0, 0);
+    return QRect(topLeft, size);
+}
+
 void DocumentArea::TileHorizontally()
 {
     const QList<QMdiSubWindow *> windows = Shown(false);

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QMdiArea>
+#include <QRect>
 
 class TfrmMDIChild;
 
@@ -24,6 +25,10 @@ public:
     // Switches the autosave timer of every document, each once it is ready
     // (waiting, processing messages, while an operation holds it).
     void SetAutoSaveTimers(bool on);
+
+    // Where a new document window opens: three quarters of the area, each
+    // new one a step down and to the right of the one before.
+    QRect NextDocumentGeometry() const;
 
     // The windows that are not minimised, one above the other, each as wide
     // as the area; the minimised ones keep their row at the bottom.

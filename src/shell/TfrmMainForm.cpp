@@ -227,10 +227,13 @@ void TfrmMainForm::AddDocumentWindow(TfrmMDIChild *child)
 {
     if (!child)
         return;
+    const QRect geometry = MDIClient->NextDocumentGeometry();
     MDIClient->addSubWindow(child);
+    child->setGeometry(geometry);
     child->show();
     MDIClient->setActiveSubWindow(child);
     MergeMenus();
+    child->EditMemo->setFocus();
 }
 
 void TfrmMainForm::BringToFront(TfrmMDIChild *child)
@@ -242,6 +245,7 @@ void TfrmMainForm::BringToFront(TfrmMDIChild *child)
     MDIClient->setActiveSubWindow(child);
     child->raise();
     MergeMenus();
+    child->EditMemo->setFocus();
 }
 
 void TfrmMainForm::SubWindowActivated(QMdiSubWindow *window)

@@ -3,6 +3,7 @@
 #include "shell/TfrmSplash.h"
 
 #include "platform/ProductInfo.h"
+#include "shell/ProgramIcon.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -87,20 +87,5 @@ void TfrmSplash::paintEvent(QPaintEvent *)
     sky.setColorAt(1, QColor(0x0B, 0x16, 0x26));
     painter.fillRect(rect(), sky);
 
-    // A quill over a page: the program's picture.
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xF4, 0xF1, 0xE8));
-    painter.drawRoundedRect(QRectF(22, 28, 62, 84), 4, 4);
-    painter.setPen(QPen(QColor(0x9A, 0xA8, 0xB8), 2));
-    for (int y = 44; y <= 96; y += 10)
-        painter.drawLine(30, y, 72, y);
-    QPainterPath quill;
-    quill.moveTo(92, 18);
-    quill.cubicTo(70, 40, 58, 74, 50, 112);
-    quill.cubicTo(66, 80, 84, 52, 92, 18);
-    painter.setPen(QPen(QColor(0xE0, 0x7A, 0x2E), 1.5));
-    painter.setBrush(QColor(0xF2, 0xA6, 0x5A));
-    painter.drawPath(quill);
-    painter.setPen(QPen(QColor(0x3A, 0x2A, 0x1A), 2));
-    painter.drawLine(QPointF(50, 112), QPointF(46, 122));
+    ProgramIcon::Paint(painter, QRectF(14, 18, 84, 110));
 }

@@ -11,6 +11,7 @@ private slots:
     void panelsKeepTheirWidthsAndAlignment();
     void textsGoToTheirPanelOnly();
     void simpleModeHidesButKeepsThePanelTexts();
+    void aPanelWidensForALongerText();
 };
 
 namespace {
@@ -64,6 +65,21 @@ void TestPanelStatusBar::textsGoToTheirPanelOnly()
     QCOMPARE(bar.PanelText(-1), QString());
     for (int i = 0; i < 5; ++i)
         QVERIFY(bar.PanelText(i) != QStringLiteral("lost"));
+}
+
+void TestPanelStatusBar::aPanelWidensForALongerText()
+{
+    PanelStatusBar bar;
+    AddMainWindowPanels(bar);
+    QFont large = bar.font();
+    large.setPixelSize(24);
+    bar.setFont(large);
+    bar.SetPanelText(4, QStringLiteral("Modified..."));
+    QVERIFY(bar.PanelWidth(4) > QFontMetrics(large).horizontalAdvance(QStringLiteral("Modified...")));
+    // Clearing the text keeps the width, so the bar does not jump.
+    const int widened = bar.PanelWidth(4);
+    bar.SetPanelText(4, QString());
+    QCOMPARE(bar.PanelWidth(4), widened);
 }
 
 void TestPanelStatusBar::simpleModeHidesButKeepsThePanelTexts()

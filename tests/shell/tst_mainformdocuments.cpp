@@ -23,6 +23,7 @@ class TestMainFormDocuments : public QObject {
 private slots:
     void init();
     void fileMenuFollowsTheOpenDocuments();
+    void newDocumentsOpenCascaded();
     void reopenNeedsEntriesAndTheOption();
     void documentMenusMergeByGroup_data();
     void documentMenusMergeByGroup();
@@ -81,6 +82,20 @@ TfrmMDIChild *TestMainFormDocuments::NewDocument(TfrmMainForm &form, const QStri
         child->EditMemo->SetModified(false);
     }
     return child;
+}
+
+void TestMainFormDocuments::newDocumentsOpenCascaded()
+{
+    TfrmMainForm form;
+    form.resize(1000, 700);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QSize area = form.MDIClient->viewport()->size();
+    TfrmMDIChild *first = NewDocument(form);
+    TfrmMDIChild *second = NewDocument(form);
+    QCOMPARE(first->size(), QSize(area.width() * 3 / 4, area.height() * 3 / 4));
+    QCOMPARE(second->pos() - first->pos(), QPoint(24, 24));
+    QCOMPARE(form.ActiveDocument(), second);
 }
 
 void TestMainFormDocuments::fileMenuFollowsTheOpenDocuments()
