@@ -8,6 +8,8 @@
 #include "platform/SingleInstanceGuard.h"
 #include "shell/TfrmMainForm.h"
 #include "shell/TfrmSplash.h"
+#include "tags/TDataMod.h"
+#include "tags/TfrmTagInspector.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,7 +20,9 @@
 struct StartUp::Private {
     SingleInstanceGuard guard;
     QPointer<TfrmSplash> splash;
+    std::unique_ptr<TDataMod> dataMod;
     TfrmMainForm *mainForm = nullptr;
+    std::unique_ptr<TfrmTagInspector> tagInspector;
 };
 
 StartUp::StartUp(StartUpParameters parameters)
@@ -28,7 +32,11 @@ StartUp::StartUp(StartUpParameters parameters)
 
 StartUp::~StartUp()
 {
+    // Windows go before the tables they read.
+    d->tagInspector.reset();
     delete d->mainForm;
+    d->dataMod.reset();
+    DataMod = nullptr;
 }
 
 TfrmMainForm *StartUp::MainForm() const
@@ -68,13 +76,19 @@ bool StartUp::Prepare()
         if (!appDirError.isEmpty() && FatalErrorText().isEmpty())
             FatalErrorText() = appDirError;
 
-        // The data modules join here, before the main window.
+        // The data module comes first and opens every table; without its
+        // program folder there is nothing to open.
+        if (FatalErrorText().isEmpty()) {
+            d->dataMod = std::make_unique<TDataMod>(AppDir::Path(), splashMessage);
+            DataMod = d->dataMod.get();
+        }
         d->mainForm = new TfrmMainForm;
 
         if (FatalErrorText().isEmpty()) {
             splashMessage(QStringLiteral("Creating Application Environment ..."));
-            // The options dialog, Link Manager, list element dialog, link
-            // details, Tag Inspector and about box are created here.
+            // The options dialog, Link Manager, list element dialog and link
+            // details join here, before the Tag Inspector and the about box.
+            d->tagInspector = std::make_unique<TfrmTagInspector>(*d->mainForm, *DataMod);
             splashMessage(QStringLiteral("Almost Done ..."));
             // Then the page properties and welcome dialogs.
         }

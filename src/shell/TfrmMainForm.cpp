@@ -17,11 +17,13 @@
 #include "shell/MainMenuState.h"
 #include "shell/MenuMerge.h"
 #include "shell/MessageNotebook.h"
+#include "shell/TagCommands.h"
 #include "shell/TagNotebookBuilder.h"
 #include "shell/ToolBarBuilder.h"
 #include "shell/WindowLayout.h"
 #include "shell/WindowListMenu.h"
 #include "shell/WindowPlacer.h"
+#include "tags/TDataMod.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -50,6 +52,7 @@ TfrmMainForm::TfrmMainForm(QWidget *parent)
     resize(630, 450);
     BuildForm();
     ConnectCommands();
+    FTagCommands = new TagCommands(*this);
     Dialogs::SetParentWindow(this);
     FormCreate();
 }
@@ -180,6 +183,10 @@ void TfrmMainForm::FormCreate()
         TagGrpPageControl->setCurrentIndex(0);
         MsgNotebook->setCurrentIndex(MessageNotebook::StatusPage);
         MessageBar->SetPanelText(MessageNotebook::pnlStatus, QStringLiteral(" Ready"));
+        // The setup record tells a first run from a later one; the
+        // settings work that follows it joins here.
+        if (DataMod)
+            DataMod->ReadSetupInfo(SetupDone);
         if (WorkDir.isEmpty())
             WorkDir = AppDir::WebPagesDir();
         FModifiedIndicatorOn = false;
@@ -339,6 +346,8 @@ QMenu *TfrmMainForm::MainPopupMenu() const
 
 void TfrmMainForm::RunMainCommand(const char *handler)
 {
+    if (FTagCommands->Run(handler))
+        return;
     const QByteArray signature = QMetaObject::normalizedSignature(
         QByteArray(handler).append("()").constData());
     if (metaObject()->indexOfSlot(signature.constData()) < 0) {

@@ -7,6 +7,7 @@
 #include "editor/Workspace.h"
 #include "shell/WindowPlacement.h"
 
+#include <QColor>
 #include <QList>
 #include <QMainWindow>
 #include <memory>
@@ -23,6 +24,7 @@ class QMdiSubWindow;
 class QMenu;
 class QProgressBar;
 class QTabWidget;
+class TagCommands;
 class WindowListMenu;
 
 // The main frame window: tool bar, tag notebook bar, menus, the frame that
@@ -61,9 +63,13 @@ public:
     WindowPlacement InspectorPlacement;
     // True from creation until the first activation has run.
     bool FirstActivation = true;
+    // The custom colours of the colour dialog, kept between its uses.
+    QList<QColor> CustomColors;
 
     // A menu item or button of this window by its name.
     QAction *MenuItem(const QString &name) const;
+    // The tag buttons and the text commands of the Tools and pop-up menus.
+    TagCommands &Tags() const { return *FTagCommands; }
 
     // Workspace.
     TfrmMDIChild *ActiveDocument() const override;
@@ -171,6 +177,7 @@ private:
     std::unique_ptr<MainMenuState> FMenuState;
     WindowListMenu *FWindowList = nullptr;
     std::unique_ptr<PageFiles> FPageFiles;
+    TagCommands *FTagCommands = nullptr;
 };
 
 // The program's main window.

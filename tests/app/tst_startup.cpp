@@ -4,8 +4,11 @@
 #include "platform/FatalErrorText.h"
 #include "platform/ScriptedDialogs.h"
 #include "shell/TfrmMainForm.h"
+#include "tags/TfrmTagInspector.h"
 
 #include <QElapsedTimer>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
@@ -13,12 +16,25 @@
 class TestStartUp : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init() { FatalErrorText().clear(); }
     void startsInOrderAndShowsTheMainWindow();
     void aFatalErrorSkipsTheRemainingWindows();
     void splashStaysUpForItsMinimum();
     void aSecondCopyHandsOverAndEnds();
 };
+
+// The program folder gets the tables the build made.
+void TestStartUp::initTestCase()
+{
+    const QDir built(qEnvironmentVariable("QUILLON_BINARY_DIR") + QStringLiteral("/DATA"));
+    const QDir home(qEnvironmentVariable("QUILLON_HOME"));
+    QVERIFY(home.mkpath(QStringLiteral("DATA")));
+    const QStringList tables = built.entryList({QStringLiteral("*.db")}, QDir::Files);
+    QVERIFY2(tables.size() == 8, "the build's DATA folder holds the eight tables");
+    for (const QString &table : tables)
+        QVERIFY(QFile::copy(built.filePath(table), home.filePath(QStringLiteral("DATA/") + table)));
+}
 
 void TestStartUp::startsInOrderAndShowsTheMainWindow()
 {
@@ -31,8 +47,11 @@ void TestStartUp::startsInOrderAndShowsTheMainWindow()
     QVERIFY(startUp.Prepare());
     QVERIFY(startUp.MainForm());
     QCOMPARE(startUp.MainForm()->windowTitle(), QStringLiteral("Quillon HTML Editor"));
-    QCOMPARE(messages, (QStringList{QStringLiteral("Creating Application Environment ..."),
+    QCOMPARE(messages, (QStringList{QStringLiteral("Initializing Tag Inspector ..."),
+                                    QStringLiteral("Creating Application Environment ..."),
                                     QStringLiteral("Almost Done ...")}));
+    QVERIFY(FatalErrorText().isEmpty());
+    QVERIFY(frmTagInspector);
     QVERIFY(startUp.SplashMilliseconds() < 3000);
 }
 
