@@ -119,18 +119,24 @@ bool TDataMod::OpenTables()
     return true;
 }
 
-bool TDataMod::ReadSetupInfo(bool &setupDone)
+QString TDataMod::WithSetupTable(const std::function<void()> &operation)
 {
     QString failure;
     try {
         FStore->Open(Table::Qln4);
-        setupDone = FStore->SetupFlag();
+        operation();
     } catch (const std::exception &e) {
         failure = ReasonOf(&e);
     } catch (...) {
         failure = ReasonOf(nullptr);
     }
     FStore->Close(Table::Qln4);
+    return failure;
+}
+
+bool TDataMod::ReadSetupInfo(bool &setupDone)
+{
+    const QString failure = WithSetupTable([&] { setupDone = FStore->SetupFlag(); });
     if (failure.isEmpty())
         return true;
     FatalErrorText() = QStringLiteral("Can not read setup info : %1").arg(failure);
@@ -139,16 +145,7 @@ bool TDataMod::ReadSetupInfo(bool &setupDone)
 
 bool TDataMod::WriteSetupInfo(bool setupDone)
 {
-    QString failure;
-    try {
-        FStore->Open(Table::Qln4);
-        FStore->SetSetupFlag(setupDone);
-    } catch (const std::exception &e) {
-        failure = ReasonOf(&e);
-    } catch (...) {
-        failure = ReasonOf(nullptr);
-    }
-    FStore->Close(Table::Qln4);
+    const QString failure = WithSetupTable([&] { FStore->SetSetupFlag(setupDone); });
     if (failure.isEmpty())
         return true;
     FatalErrorText() = QStringLiteral("Can not save setup info : %1").arg(failure);

@@ -59,6 +59,9 @@ public:
     bool MoveLink(int oldCode, int newCode, const QString &linkName, QWidget *busyWindow = nullptr);
 
 private:
+    // Opens the setup table, runs the operation and closes the table again;
+    // returns the failure's text, empty on success.
+    QString WithSetupTable(const std::function<void()> &operation);
     void DataModCreate(const std::function<void(const QString &)> &splashMessage);
     void DataModDestroy();
 
