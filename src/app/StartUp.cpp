@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QThread>
+#include <QTimer>
 
 struct StartUp::Private {
     SingleInstanceGuard guard;
@@ -112,11 +113,21 @@ bool StartUp::Prepare()
     // The running copy answers later starts from here on; the start-up
     // lock is only held while a copy is starting.
     QObject::connect(&d->guard, &SingleInstanceGuard::ActivateRequested, d->mainForm,
-                     [form = d->mainForm](const QStringList &) {
+                     [form = d->mainForm](const QStringList &fileNames) {
                          SingleInstanceGuard::BringForward(form);
+                         if (FatalErrorText().isEmpty())
+                             form->OpenFiles(fileNames);
                      });
     d->guard.Listen();
     d->guard.Release();
+
+    // The pages named on the command line open once the message loop runs,
+    // after the main window has come up.
+    if (FatalErrorText().isEmpty() && !FParameters.fileNames.isEmpty()) {
+        QTimer::singleShot(0, d->mainForm, [form = d->mainForm, fileNames = FParameters.fileNames] {
+            form->OpenFiles(fileNames);
+        });
+    }
     return true;
 }
 

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/PageFiles.h"
 
+#include "editor/LiveOptions.h"
+#include "editor/PageCodec.h"
+#include "editor/PageFileWriter.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
 #include "editor/Workspace.h"
@@ -9,6 +12,10 @@
 #include "platform/ProductInfo.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTimer>
 #include <exception>
 #include <memory>
 
@@ -29,6 +36,25 @@ public:
 private:
     Workspace &FWorkspace;
 };
+
+QString ErrorText(const std::exception &error)
+{
+    const QString text = QString::fromLocal8Bit(error.what());
+    return text.isEmpty() ? QStringLiteral("Unknown error") : text;
+}
+
+bool HasWildcard(const QString &name)
+{
+    return name.contains(QLatin1Char('*')) || name.contains(QLatin1Char('?'));
+}
+
+// Whether some file matches a name whose file-name part is a pattern.
+bool PatternMatchesFile(const QString &pattern)
+{
+    const QFileInfo info(pattern);
+    const QDir folder(info.path());
+    return !folder.entryList({info.fileName()}, QDir::Files | QDir::Hidden | QDir::System).isEmpty();
+}
 
 } // namespace
 
@@ -74,4 +100,193 @@ TfrmMDIChild *PageFiles::CreateNewPage()
         MsgKind::Warning, QStringLiteral("Can not create new web page .") + QLatin1Char('\r') + failure,
         mbOK);
     return nullptr;
+}
+
+QString PageFiles::RealPath(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+QString PageFiles::BackupFileName(const QString &fileName)
+{
+    const QString upper = fileName.toUpper();
+    const bool html = upper.endsWith(QLatin1String("TML"));
+    const qsizetype cut = html ? 4 : 3;
+    QString suffix = html ? QStringLiteral("BAKU") : QStringLiteral("BAK");
+    // Never cut into the folder part: a backup stays beside its page.
+    const qsizetype nameStart = fileName.lastIndexOf(QLatin1Char('/')) + 1;
+    const qsizetype keep = qMax(nameStart, fileName.size() - cut);
+    const QString replaced = fileName.mid(keep);
+    if (replaced != replaced.toUpper())
+        suffix = suffix.toLower();
+    return fileName.left(keep) + suffix;
+}
+
+TfrmMDIChild *PageFiles::FindOpenPage(const QString &realPath) const
+{
+    for (TfrmMDIChild *child : FWorkspace.Documents()) {
+        if (!child->IsUntitled() && RealPath(child->FileName()) == realPath)
+            return child;
+    }
+    return nullptr;
+}
+
+TfrmMDIChild *PageFiles::OpenPage(const QString &name)
+{
+    QCoreApplication::processEvents();
+    QString fileName = name.trimmed();
+    if (fileName.isEmpty())
+        fileName = FWorkspace.PromptOpenFileName().trimmed();
+    if (fileName.isEmpty())
+        return nullptr;
+
+    const QFileInfo info(fileName);
+    const bool isPattern = !info.exists() && HasWildcard(info.fileName());
+    if (isPattern ? !PatternMatchesFile(fileName) : !info.exists()) {
+        FWorkspace.ErrorBeep();
+        Dialogs::Instance().MessageBox(MsgKind::Information,
+                                       QStringLiteral("Can not find the file : ") + fileName, mbOK);
+        return nullptr;
+    }
+    // A pattern that matches files names no single page: nothing to open.
+    if (isPattern)
+        return nullptr;
+
+    fileName = QDir::cleanPath(info.absoluteFilePath());
+    if (TfrmMDIChild *open = FindOpenPage(RealPath(fileName))) {
+        FWorkspace.BringToFront(open);
+        return open;
+    }
+
+    QPointer<TfrmMDIChild> page;
+    QString failure;
+    try {
+        page = new TfrmMDIChild(FWorkspace);
+        page->SetFileName(fileName);
+        page->setWindowTitle(QFileInfo(fileName).fileName().toUpper());
+        FWorkspace.AddDocumentWindow(page);
+
+        FWorkspace.SetModifiedIndicatorOn(true);
+        FWorkspace.ShowModifiedState(false);
+        FWorkspace.SetModifiedIndicatorOn(false);
+        const bool loaded = page->LoadPage();
+        FWorkspace.SetModifiedIndicatorOn(true);
+        if (!loaded) {
+            // LoadPage has told the user why; the window is discarded
+            // without its close handling, so it is no recent file either.
+            delete page.data();
+            return nullptr;
+        }
+        FWorkspace.AddRecentFile(fileName);
+        FWorkspace.ShowProgress(QStringLiteral(" Load..."));
+        QCoreApplication::processEvents();
+        return page;
+    } catch (const std::exception &error) {
+        failure = ErrorText(error);
+    } catch (...) {
+        failure = QStringLiteral("Unknown error");
+    }
+    FWorkspace.SetModifiedIndicatorOn(true);
+    FWorkspace.SetStatusText(0, QStringLiteral(" Error"));
+    Dialogs::Instance().MessageBox(MsgKind::Warning,
+                                   QStringLiteral("Can not open the file ") + fileName
+                                       + QLatin1Char('.') + QLatin1Char('\r') + failure,
+                                   mbOK);
+    return page;
+}
+
+void PageFiles::ReportSaveFailure(const QString &fileName, const QString &detail)
+{
+    FWorkspace.SetStatusText(0, QStringLiteral("Error"));
+    Dialogs::Instance().MessageBox(
+        MsgKind::Warning, QStringLiteral("Can not save the file ") + fileName + detail, mbOK);
+}
+
+bool PageFiles::WritePage(TfrmMDIChild *child, const QString &fileName)
+{
+    QByteArray bytes;
+    QChar badChar;
+    if (!PageCodec::Encode(child->EditMemo->Text(), child->Encoding(), bytes, &badChar)) {
+        ReportSaveFailure(fileName,
+                          QStringLiteral("\rThe page is 8-bit text and can not hold the character "
+                                         "\"%1\" (U+%2).")
+                              .arg(badChar)
+                              .arg(badChar.unicode(), 4, 16, QLatin1Char('0'))
+                              .toUpper());
+        return false;
+    }
+    // The backup copy holds the same text as the page and is written first.
+    if (FWorkspace.Options().cbBackup()) {
+        const QString backup = BackupFileName(fileName);
+        if (!PageFileWriter::Write(backup, bytes).isEmpty()) {
+            ReportSaveFailure(backup);
+            return false;
+        }
+    }
+    if (!PageFileWriter::Write(fileName, bytes).isEmpty()) {
+        ReportSaveFailure(fileName);
+        return false;
+    }
+    return true;
+}
+
+bool PageFiles::SavePage(TfrmMDIChild *child, const QString &mode, const QString &statusText)
+{
+    if (!child)
+        return false;
+    QPointer<TfrmMDIChild> page(child);
+    FWorkspace.SetBusy(true);
+    page->WaitUntilReady();
+    if (!page) {
+        FWorkspace.SetBusy(false);
+        return false;
+    }
+    page->SetReady(false);
+    page->SaveTimer->stop();
+    bool result = false;
+
+    QString fileName = page->FileName();
+    const bool saveAs = mode == QLatin1String("Save As");
+    if (saveAs || page->IsUntitled())
+        fileName = FWorkspace.PromptSaveFileName(saveAs).trimmed();
+
+    if (page && !fileName.isEmpty() && WritePage(page, fileName)) {
+        page->SetFileName(fileName);
+        page->EditMemo->SetModified(false);
+        page->setWindowTitle(QFileInfo(fileName).fileName().toUpper());
+        FWorkspace.ShowProgress(statusText);
+        result = true;
+    }
+
+    // The indicator shows the active page, which a failed save leaves
+    // modified and which need not be the page just saved.
+    TfrmMDIChild *active = FWorkspace.ActiveDocument();
+    FWorkspace.ShowModifiedState(active && active->EditMemo->Modified());
+    FWorkspace.SetBusy(false);
+    if (page) {
+        page->SetReady(true);
+        if (FWorkspace.Options().cbAutoSave())
+            page->SaveTimer->start();
+        page->update();
+    }
+    return result;
+}
+
+bool PageFiles::SaveAllPages()
+{
+    bool result = false;
+    const QList<TfrmMDIChild *> documents = FWorkspace.Documents();
+    const QList<QPointer<TfrmMDIChild>> pages(documents.cbegin(), documents.cend());
+    for (const QPointer<TfrmMDIChild> &page : pages) {
+        if (!page)
+            continue;
+        FWorkspace.BringToFront(page);
+        const bool untitled =
+            page->FileName().compare(TfrmMDIChild::UntitledMarker, Qt::CaseInsensitive) == 0;
+        result = SavePage(page, untitled ? QStringLiteral("Save As") : QStringLiteral("Save"),
+                          QStringLiteral("Save..."));
+    }
+    return result;
 }

@@ -8,6 +8,7 @@
 #include "editor/EditorDropRule.h"
 #include "editor/InsertionOperations.h"
 #include "editor/LiveOptions.h"
+#include "editor/PageFiles.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/Workspace.h"
 #include "platform/Dialogs.h"
@@ -15,6 +16,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
@@ -193,10 +196,48 @@ void TfrmMDIChild::EditMemoSelectionChange()
 
 void TfrmMDIChild::SaveTimerTimer()
 {
-    // Untitled pages are never saved automatically. Titled pages are
-    // rewritten on every tick by the page-file save ("Autosave..."), which
-    // is connected here once saving exists.
+    // Untitled pages are never saved automatically; titled pages are
+    // rewritten on every tick, changed or not. The save stops this timer
+    // while it works and restarts it by the autosave option.
+    if (!IsUntitled())
+        PageFiles(FWorkspace).SavePage(this, QStringLiteral("Save"), QStringLiteral("Autosave..."));
     QCoreApplication::processEvents();
+}
+
+bool TfrmMDIChild::LoadPage()
+{
+    EditMemo->update();
+    QCoreApplication::processEvents();
+
+    QString failure;
+    QFile file(FFileName);
+    if (QFileInfo(FFileName).isDir()) {
+        failure = QStringLiteral("Is a directory");
+    } else if (!file.open(QIODevice::ReadOnly)) {
+        failure = file.errorString();
+    } else {
+        const QByteArray bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            failure = file.errorString();
+        } else {
+            const PageCodec::Decoded page = PageCodec::Decode(bytes);
+            FEncoding = page.encoding;
+            EditMemo->SetText(page.text);
+        }
+    }
+    if (!failure.isEmpty()) {
+        Dialogs::Instance().MessageBox(
+            MsgKind::Warning, QStringLiteral("Can not open the file : ") + QLatin1Char('\r') + failure,
+            mbOK);
+        QCoreApplication::processEvents();
+        return false;
+    }
+    EditMemo->update();
+    QCoreApplication::processEvents();
+    EditMemo->SetSelStart(0);
+    EditMemo->SetModified(false);
+    QCoreApplication::processEvents();
+    return true;
 }
 
 void TfrmMDIChild::mnuEditClick()
@@ -296,8 +337,8 @@ void TfrmMDIChild::FormClose()
     QCoreApplication::processEvents();
     // The window is going away: no autosave tick may reach it any more.
     SaveTimer->stop();
-    // Adding a titled page to the recently used files is done here once
-    // the recent-files list exists.
+    if (!IsUntitled())
+        FWorkspace.AddRecentFile(FFileName);
     FWorkspace.SetWindowMenuVisible(false);
     FWorkspace.SetStatusText(3, QString());
     FWorkspace.ShowModifiedState(false);

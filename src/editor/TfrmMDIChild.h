@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QList>
+#include "editor/PageCodec.h"
+
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -39,6 +41,15 @@ public:
     QString FileName() const { return FFileName; }
     void SetFileName(const QString &name) { FFileName = name; }
     bool IsUntitled() const { return FFileName == UntitledMarker; }
+
+    // How the page file's bytes stand for its text (new pages: UTF-8); a
+    // save writes the page the way it was read.
+    PageEncoding Encoding() const { return FEncoding; }
+    void SetEncoding(PageEncoding encoding) { FEncoding = encoding; }
+    // Fills the editor from the file FFileName names: caret at the start,
+    // not modified. On failure warns "Can not open the file : " with the
+    // reason and returns false.
+    bool LoadPage();
 
     // The ready flag: true while no operation holds the editor.
     bool Ready() const { return FReady; }
@@ -98,6 +109,7 @@ private:
     Workspace &FWorkspace;
     QString FFileName = UntitledMarker;
     bool FReady = true;
+    PageEncoding FEncoding = PageEncoding::Utf8;
     bool FIncrSearch = false;
     QString FIncrText;
     QMenu *mnuEdit = nullptr;

@@ -56,4 +56,16 @@ public:
     // Saves a document as the close query's Yes answer asks; true when the
     // page was written.
     virtual bool SaveDocument(TfrmMDIChild *child) = 0;
+
+    // Page files.
+    // The open prompt ("Open an HTML document"): the full path of the chosen
+    // file as the file system spells it, or an empty text when the user
+    // cancels.
+    virtual QString PromptOpenFileName() = 0;
+    // The save prompt: "Save an HTML document", or "Save As an HTML
+    // document" when saveAs is set. The full path of the chosen file (the
+    // name part of a new file in lower case), or an empty text on Cancel.
+    virtual QString PromptSaveFileName(bool saveAs) = 0;
+    // Adds a page file (its full path) to the recently used files.
+    virtual void AddRecentFile(const QString &fileName) = 0;
 };

@@ -13,10 +13,13 @@
 #include "platform/ProductInfo.h"
 #include "shell/Hints.h"
 #include "shell/DocumentArea.h"
+#include "shell/FileDialogs.h"
 #include "shell/MainMenuBuilder.h"
 #include "shell/MainMenuState.h"
 #include "shell/MenuMerge.h"
 #include "shell/MessageNotebook.h"
+#include "shell/Preview.h"
+#include "shell/RecentFiles.h"
 #include "shell/TagCommands.h"
 #include "shell/TagNotebookBuilder.h"
 #include "shell/ToolBarBuilder.h"
@@ -46,6 +49,9 @@ const QString ImagePage = QStringLiteral("Image");
 TfrmMainForm::TfrmMainForm(QWidget *parent)
     : QMainWindow(parent), FPageFiles(std::make_unique<PageFiles>(*this))
 {
+    FFileDialogs = std::make_unique<FileDialogs>(WorkDir, CustomColors, this);
+    FPreview = std::make_unique<Preview>(*this, *FPageFiles);
+    RecentFileList = new RecentFiles(this);
     frmMainForm = this;
     setObjectName(QStringLiteral("TfrmMainForm"));
     setWindowTitle(ProductInfo::MainCaption);
@@ -161,6 +167,16 @@ void TfrmMainForm::ConnectCommands()
 
     ConnectItem("mnuNew", &TfrmMainForm::mnuNewClick);
     ConnectItem("mnuClose", &TfrmMainForm::mnuCloseClick);
+    ConnectItem("mnuOpen", &TfrmMainForm::mnuOpenClick);
+    ConnectItem("mnuSave", &TfrmMainForm::mnuSaveClick);
+    ConnectItem("mnuSaveAs", &TfrmMainForm::mnuSaveAsClick);
+    ConnectItem("mnuSaveAll", &TfrmMainForm::mnuSaveAllClick);
+    ConnectItem("mnuPopSaveAll", &TfrmMainForm::mnuPopSaveAllClick);
+    ConnectItem("mnuPreviewCurrDoc", &TfrmMainForm::mnuPreviewCurrDocClick);
+    ConnectItem("mnuPopPreview", &TfrmMainForm::mnuPopPreviewClick);
+    ConnectButton("btnOpen", &TfrmMainForm::btnOpenClick);
+    ConnectButton("btnSave", &TfrmMainForm::btnSaveClick);
+    ConnectButton("sbPreview", &TfrmMainForm::sbPreviewClick);
     ConnectItem("mnuExit", &TfrmMainForm::mnuExitClick);
     ConnectItem("mnuCascade", &TfrmMainForm::mnuCascadeClick);
     ConnectItem("mnuHorizontal", &TfrmMainForm::mnuHorizontalClick);
@@ -363,11 +379,62 @@ void TfrmMainForm::InsertDroppedItem(QObject *)
     // through their own windows, which are not part of the program yet.
 }
 
-bool TfrmMainForm::SaveDocument(TfrmMDIChild *)
+bool TfrmMainForm::SaveDocument(TfrmMDIChild *child)
 {
-    // Writing page files is not part of the program yet: report that the
-    // page was not written, so its window stays open and nothing is lost.
-    return false;
+    return FPageFiles->SavePage(child, QStringLiteral("Save"), QStringLiteral("Save..."));
+}
+
+QString TfrmMainForm::PromptOpenFileName()
+{
+    return RunFileDialog(FileDialogs::ModeOpen, QString(), true);
+}
+
+QString TfrmMainForm::PromptSaveFileName(bool saveAs)
+{
+    return RunFileDialog(saveAs ? FileDialogs::ModeSaveAs : FileDialogs::ModeSave, QString(), true);
+}
+
+void TfrmMainForm::AddRecentFile(const QString &fileName)
+{
+    RecentFileList->AddRecentFile(fileName);
+}
+
+QString TfrmMainForm::RunFileDialog(int mode, const QString &kind, bool fullPath)
+{
+    return FFileDialogs->RunFileDialog(mode, kind, fullPath);
+}
+
+int TfrmMainForm::DialogKindToMode(const QString &word)
+{
+    return FileDialogs::DialogKindToMode(word);
+}
+
+int TfrmMainForm::PickColor(bool restricted)
+{
+    return FFileDialogs->PickColor(restricted);
+}
+
+QString TfrmMainForm::NextNewPageFileName() const
+{
+    return FFileDialogs->NextNewPageFileName();
+}
+
+QString TfrmMainForm::SaveAsDialogFor(const QString &fileName)
+{
+    return FFileDialogs->SaveAsDialogFor(fileName);
+}
+
+QString TfrmMainForm::DocumentTitle(const TfrmMDIChild &document)
+{
+    return FileDialogs::DocumentTitle(document);
+}
+
+void TfrmMainForm::OpenFiles(const QStringList &fileNames)
+{
+    for (const QString &fileName : fileNames) {
+        if (!fileName.trimmed().isEmpty())
+            FPageFiles->OpenPage(fileName);
+    }
 }
 
 void TfrmMainForm::ShowHintText(const QString &hint)
@@ -507,6 +574,69 @@ void TfrmMainForm::mnuCloseClick()
 {
     if (TfrmMDIChild *document = ActiveDocument())
         document->close();
+}
+
+void TfrmMainForm::mnuOpenClick()
+{
+    FPageFiles->OpenPage();
+}
+
+void TfrmMainForm::btnOpenClick()
+{
+    mnuOpenClick();
+}
+
+void TfrmMainForm::mnuSaveClick()
+{
+    if (TfrmMDIChild *document = ActiveDocument())
+        FPageFiles->SavePage(document, QStringLiteral("Save"), QStringLiteral("Save..."));
+}
+
+void TfrmMainForm::btnSaveClick()
+{
+    if (DocumentCount() == 0) {
+        ErrorBeep();
+        return;
+    }
+    mnuSaveClick();
+}
+
+void TfrmMainForm::mnuSaveAsClick()
+{
+    if (TfrmMDIChild *document = ActiveDocument())
+        FPageFiles->SavePage(document, QStringLiteral("Save As"), QStringLiteral("Save..."));
+}
+
+void TfrmMainForm::mnuSaveAllClick()
+{
+    SetAutoSaveTimers(false);
+    // The page that was active comes back to the front afterwards.
+    const QPointer<TfrmMDIChild> active = ActiveDocument();
+    FPageFiles->SaveAllPages();
+    if (active)
+        BringToFront(active);
+    SetAutoSaveTimers(FOptions.cbAutoSave());
+}
+
+void TfrmMainForm::mnuPopSaveAllClick()
+{
+    mnuSaveAllClick();
+}
+
+void TfrmMainForm::mnuPreviewCurrDocClick()
+{
+    FPreview->Run(SelectedBrowser);
+    update();
+}
+
+void TfrmMainForm::mnuPopPreviewClick()
+{
+    mnuPreviewCurrDocClick();
+}
+
+void TfrmMainForm::sbPreviewClick()
+{
+    mnuPreviewCurrDocClick();
 }
 
 void TfrmMainForm::mnuExitClick()

@@ -10,9 +10,13 @@
 #include <QColor>
 #include <QList>
 #include <QMainWindow>
+#include <QStringList>
 #include <memory>
 
 class DocumentArea;
+class FileDialogs;
+class Preview;
+class RecentFiles;
 class MainMenuState;
 class MessageNotebook;
 class PageFiles;
@@ -65,6 +69,23 @@ public:
     bool FirstActivation = true;
     // The custom colours of the colour dialog, kept between its uses.
     QList<QColor> CustomColors;
+    // The selected browser's program path, which preview starts.
+    QString SelectedBrowser;
+    // The recently used page files.
+    RecentFiles *RecentFileList = nullptr;
+
+    // The page files and the file and colour dialog services.
+    PageFiles &Pages() const { return *FPageFiles; }
+    FileDialogs &FileDialogService() const { return *FFileDialogs; }
+    QString RunFileDialog(int mode, const QString &kind, bool fullPath);
+    static int DialogKindToMode(const QString &word);
+    int PickColor(bool restricted);
+    QString NextNewPageFileName() const;
+    QString SaveAsDialogFor(const QString &fileName);
+    static QString DocumentTitle(const TfrmMDIChild &document);
+    // Opens page files in turn (those named on the command line or handed
+    // over by a later copy of the program).
+    void OpenFiles(const QStringList &fileNames);
 
     // A menu item or button of this window by its name.
     QAction *MenuItem(const QString &name) const;
@@ -90,6 +111,9 @@ public:
     void RunMainCommand(const char *handler) override;
     void InsertDroppedItem(QObject *source) override;
     bool SaveDocument(TfrmMDIChild *child) override;
+    QString PromptOpenFileName() override;
+    QString PromptSaveFileName(bool saveAs) override;
+    void AddRecentFile(const QString &fileName) override;
 
     // The live options, for those who set them.
     LiveOptionValues &OptionValues() { return FOptions; }
@@ -134,6 +158,17 @@ public slots:
     void mnuNewClick();
     void btnNewClick();
     void mnuCloseClick();
+    void mnuOpenClick();
+    void btnOpenClick();
+    void mnuSaveClick();
+    void btnSaveClick();
+    void mnuSaveAsClick();
+    void mnuSaveAllClick();
+    void mnuPopSaveAllClick();
+    // Preview.
+    void mnuPreviewCurrDocClick();
+    void mnuPopPreviewClick();
+    void sbPreviewClick();
     void mnuExitClick();
     // Edit commands.
     void btnCutClick();
@@ -177,6 +212,8 @@ private:
     std::unique_ptr<MainMenuState> FMenuState;
     WindowListMenu *FWindowList = nullptr;
     std::unique_ptr<PageFiles> FPageFiles;
+    std::unique_ptr<FileDialogs> FFileDialogs;
+    std::unique_ptr<Preview> FPreview;
     TagCommands *FTagCommands = nullptr;
 };
 

@@ -159,3 +159,20 @@ bool FakeWorkspace::SaveDocument(TfrmMDIChild *child)
     saveRequests.append(child);
     return saveHandler ? saveHandler(child) : saveResult;
 }
+
+QString FakeWorkspace::PromptOpenFileName()
+{
+    prompts.append(QStringLiteral("Open"));
+    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+}
+
+QString FakeWorkspace::PromptSaveFileName(bool saveAs)
+{
+    prompts.append(saveAs ? QStringLiteral("Save As") : QStringLiteral("Save"));
+    return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
+void FakeWorkspace::AddRecentFile(const QString &fileName)
+{
+    recentFiles.append(fileName);
+}

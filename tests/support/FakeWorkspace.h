@@ -32,6 +32,8 @@ class QMenu;
 //   the modified indicator is on (modifiedIndicatorOn, true by default).
 // - ShowCaretPosition() writes "row : column" (both 1-based) of the active
 //   document into panel 3 when a document is open.
+// - PromptOpenFileName() and PromptSaveFileName() answer from openAnswers
+//   and saveAnswers; AddRecentFile() appends to recentFiles.
 // - SaveDocument() records the window and answers with saveHandler when one
 //   is set, otherwise with saveResult.
 class FakeWorkspace : public Workspace {
@@ -59,6 +61,14 @@ public:
     QStringList progressMessages;          // ShowProgress() texts
     QStringList mainCommands;              // RunMainCommand() handler names
     QList<QPointer<QObject>> droppedSources;  // InsertDroppedItem() sources
+
+    // Page-file prompts: answers consumed first in first out; an empty
+    // answer, or none left, is Cancel. Each prompt is recorded: "Open",
+    // "Save" or "Save As".
+    QStringList openAnswers;
+    QStringList saveAnswers;
+    QStringList prompts;
+    QStringList recentFiles;               // AddRecentFile() names, in order
 
     QList<QPointer<TfrmMDIChild>> saveRequests;  // SaveDocument() windows
     bool saveResult = false;
@@ -95,6 +105,9 @@ public:
     void RunMainCommand(const char *handler) override;
     void InsertDroppedItem(QObject *source) override;
     bool SaveDocument(TfrmMDIChild *child) override;
+    QString PromptOpenFileName() override;
+    QString PromptSaveFileName(bool saveAs) override;
+    void AddRecentFile(const QString &fileName) override;
 
 private:
     QMainWindow *FFrame;

@@ -1,0 +1,556 @@
+// Quillon - an HTML source editor
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/TfrmOptions.h"
+
+#include "editor/TfrmMDIChild.h"
+#include "platform/Dialogs.h"
+#include "shell/BrowserList.h"
+#include "shell/MessageNotebook.h"
+#include "shell/OptionsFormBuilder.h"
+#include "shell/OptionsTarget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QToolButton>
+
+TfrmOptions *frmOptions = nullptr;
+
+namespace {
+
+const QColor Silver(0xC0, 0xC0, 0xC0);
+
+// A read-only edit shows a colour as its own background.
+void PaintEdit(QLineEdit *edit, const QColor &color)
+{
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, color);
+    palette.setColor(QPalette::Window, color);
+    edit->setPalette(palette);
+    edit->setAutoFillBackground(true);
+    edit->update();
+}
+
+QColor EditColor(const QLineEdit *edit)
+{
+    return edit->palette().color(QPalette::Base);
+}
+
+} // namespace
+
+TfrmOptions::TfrmOptions(OptionsTarget *target, QWidget *parent)
+    : QDialog(parent), FTarget(target)
+{
+    frmOptions = this;
+    setObjectName(QStringLiteral("TfrmOptions"));
+    setWindowTitle(QStringLiteral("Options"));
+    OptionsFormBuilder::Build(ui, *this);
+    ConnectControls();
+    // Until the settings arrive the controls hold the program's defaults.
+    PutValues(LiveOptionValues());
+    FSnapshot = Values();
+    ui.PageControl->setCurrentIndex(0);
+}
+
+TfrmOptions::~TfrmOptions()
+{
+    FormDestroy();
+    if (frmOptions == this)
+        frmOptions = nullptr;
+}
+
+void TfrmOptions::ConnectControls()
+{
+    connect(ui.btnOk, &QPushButton::clicked, this, &TfrmOptions::btnOkClick);
+    connect(ui.btnCancel, &QPushButton::clicked, this, &TfrmOptions::btnCancelClick);
+    connect(ui.btnHelp, &QPushButton::clicked, this, &TfrmOptions::btnHelpClick);
+    connect(ui.sbSelectBrowser, &QToolButton::clicked, this, &TfrmOptions::sbSelectBrowserClick);
+    connect(ui.sbFontAttr, &QToolButton::clicked, this, &TfrmOptions::sbFontAttrClick);
+    connect(ui.sbBackColor, &QToolButton::clicked, this, &TfrmOptions::sbBackColorClick);
+    // The enabled state follows the check box however it changes.
+    connect(ui.cbAutoSave, &QCheckBox::toggled, this, &TfrmOptions::cbAutoSaveClick);
+    connect(ui.cbRUFList, &QCheckBox::toggled, this, &TfrmOptions::cbRUFListClick);
+    connect(ui.cmbBrowser, &QComboBox::currentIndexChanged, this, &TfrmOptions::cmbBrowserChange);
+
+    ui.cmbBrowser->lineEdit()->installEventFilter(this);
+    for (QLineEdit *edit : {ui.editBackColor, ui.editFontName, ui.editFontSize, ui.editFontColor})
+        edit->installEventFilter(this);
+}
+
+bool TfrmOptions::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    const int key = type == QEvent::KeyPress || type == QEvent::KeyRelease
+        ? static_cast<QKeyEvent *>(event)->key() : 0;
+    const bool doubleClick = type == QEvent::MouseButtonDblClick;
+
+    if (watched == ui.cmbBrowser->lineEdit()) {
+        if (doubleClick)
+            cmbBrowserDblClick();
+        else if (type == QEvent::KeyPress)
+            cmbBrowserKeyDown(key);
+        else if (type == QEvent::KeyRelease && !static_cast<QKeyEvent *>(event)->isAutoRepeat())
+            cmbBrowserKeyUp(key);
+        else if (type == QEvent::FocusOut)
+            cmbBrowserExit();
+        return doubleClick;
+    }
+    if (watched == ui.editFontName) {
+        if (type == QEvent::MouseButtonRelease)
+            editFontNameClick();
+        else if (type == QEvent::KeyRelease)
+            editFontNameKeyUp(key);
+    } else if (watched == ui.editFontSize) {
+        if (doubleClick)
+            editFontSizeDblClick();
+        else if (type == QEvent::KeyRelease)
+            editFontSizeKeyUp(key);
+    } else if (watched == ui.editFontColor) {
+        if (doubleClick)
+            editFontColorDblClick();
+        else if (type == QEvent::KeyRelease)
+            editFontColorKeyUp(key);
+    } else if (watched == ui.editBackColor) {
+        if (doubleClick)
+            editBackColorDblClick();
+        else if (type == QEvent::KeyRelease)
+            editBackColorKeyUp(key);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- values
+
+bool TfrmOptions::cbTagPrompt() const { return ui.cbTagPrompt->isChecked(); }
+bool TfrmOptions::cbTagUpperCase() const { return ui.cbTagUpperCase->isChecked(); }
+bool TfrmOptions::cbAttrUpperCase() const { return ui.cbAttrUpperCase->isChecked(); }
+bool TfrmOptions::cbSound() const { return ui.cbSound->isChecked(); }
+bool TfrmOptions::cbTagsMenu() const { return ui.cbTagsMenu->isChecked(); }
+bool TfrmOptions::cbWordWrap() const { return ui.cbWordWrap->isChecked(); }
+bool TfrmOptions::cbBackup() const { return ui.cbBackup->isChecked(); }
+bool TfrmOptions::cbAutoSave() const { return ui.cbAutoSave->isChecked(); }
+int TfrmOptions::spnSaveInterval() const { return ui.spnSaveInterval->value(); }
+bool TfrmOptions::cbRUFList() const { return ui.cbRUFList->isChecked(); }
+int TfrmOptions::spnRUFEntries() const { return ui.spnRUFEntries->value(); }
+bool TfrmOptions::cbShowTagInspector() const { return ui.cbShowTagInspector->isChecked(); }
+QColor TfrmOptions::EditorFontColor() const { return EditColor(ui.editFontColor); }
+QColor TfrmOptions::editBackColor() const { return EditColor(ui.editBackColor); }
+
+LiveOptionValues TfrmOptions::Values() const
+{
+    LiveOptionValues values;
+    values.tagPrompt = cbTagPrompt();
+    values.tagUpperCase = cbTagUpperCase();
+    values.attrUpperCase = cbAttrUpperCase();
+    values.sound = cbSound();
+    values.tagsMenu = cbTagsMenu();
+    values.wordWrap = cbWordWrap();
+    values.backup = cbBackup();
+    values.autoSave = cbAutoSave();
+    values.saveInterval = spnSaveInterval();
+    values.rufList = cbRUFList();
+    values.rufEntries = spnRUFEntries();
+    values.showTagInspector = cbShowTagInspector();
+    values.showTipsAtStartup = FShowTipsAtStartup;
+    values.editorFont = FFont;
+    values.editorFontColor = EditorFontColor();
+    values.backColor = editBackColor();
+    return values;
+}
+
+void TfrmOptions::PutValues(const LiveOptionValues &values)
+{
+    ui.cbTagPrompt->setChecked(values.tagPrompt);
+    ui.cbTagUpperCase->setChecked(values.tagUpperCase);
+    ui.cbAttrUpperCase->setChecked(values.attrUpperCase);
+    ui.cbSound->setChecked(values.sound);
+    ui.cbTagsMenu->setChecked(values.tagsMenu);
+    ui.cbWordWrap->setChecked(values.wordWrap);
+    ui.cbBackup->setChecked(values.backup);
+    ui.cbAutoSave->setChecked(values.autoSave);
+    ui.spnSaveInterval->setValue(values.saveInterval);
+    ui.cbRUFList->setChecked(values.rufList);
+    ui.spnRUFEntries->setValue(values.rufEntries);
+    ui.cbShowTagInspector->setChecked(values.showTagInspector);
+    FFont = values.editorFont;
+    PaintEdit(ui.editFontColor, values.editorFontColor);
+    PaintEdit(ui.editBackColor, values.backColor);
+    cbAutoSaveClick();
+    cbRUFListClick();
+    ShowFont();
+}
+
+void TfrmOptions::SetData(const OptionsData &data)
+{
+    PutValues(data.values);
+    FShowTipsAtStartup = data.values.showTipsAtStartup;
+
+    FToolBar = data.toolBar;
+    FTagNotebookBar = data.tagNotebookBar;
+    FMessageBar = data.messageBar;
+    if (FTarget)
+        FTarget->SetBarStates(data.toolBar, data.tagNotebookBar, data.messageBar);
+    CustomColors() = data.customColors;
+
+    int index = data.browserIndex;
+    const QStringList browsers = BrowserList::Cleaned(data.browsers, index);
+    ui.cmbBrowser->clear();
+    ui.cmbBrowser->addItems(browsers);
+    ui.cmbBrowser->setCurrentIndex(index);
+    if (index < 0)
+        ui.cmbBrowser->setEditText(QString());
+
+    FSnapshot = Values();
+}
+
+OptionsData TfrmOptions::Data() const
+{
+    OptionsData data;
+    data.values = Values();
+    data.toolBar = FTarget ? FTarget->ToolBarShown() : FToolBar;
+    data.tagNotebookBar = FTarget ? FTarget->TagNotebookBarShown() : FTagNotebookBar;
+    data.messageBar = FTarget ? FTarget->MessageBarShown() : FMessageBar;
+    data.browsers = Browsers();
+    data.browserIndex = ui.cmbBrowser->currentIndex();
+    data.customColors = FTarget ? FTarget->ColorDialogCustomColors() : FCustomColors;
+    return data;
+}
+
+QList<QColor> &TfrmOptions::CustomColors()
+{
+    return FTarget ? FTarget->ColorDialogCustomColors() : FCustomColors;
+}
+
+QString TfrmOptions::BrowserPath() const
+{
+    return BrowserList::Clean(ui.cmbBrowser->currentText());
+}
+
+QStringList TfrmOptions::Browsers() const
+{
+    QStringList browsers;
+    for (int i = 0; i < ui.cmbBrowser->count(); ++i)
+        browsers.append(ui.cmbBrowser->itemText(i));
+    return browsers;
+}
+
+// ---------------------------------------------------------------- life
+
+void TfrmOptions::FormCreate(const OptionsData &data, LoadResult loaded)
+{
+    ui.PageControl->setCurrentIndex(0);
+    SetData(data);
+    if (!loaded.options)
+        ErrorMessage(QStringLiteral("Can not load the options"));
+    if (cbRUFList())
+        LoadRecentFileList();
+    if (!loaded.browsers)
+        ErrorMessage(QStringLiteral("Can not load favorite browser"));
+    ShowOptionPanels();
+    QCoreApplication::processEvents();
+}
+
+void TfrmOptions::FormDestroy()
+{
+    if (FDestroyed)
+        return;
+    FDestroyed = true;
+    if (FSaveHandler) {
+        const SaveResult saved = FSaveHandler(Data());
+        if (!saved.options)
+            Dialogs::Instance().MessageBox(MsgKind::Error, QStringLiteral("Save Options Error"), mbOK);
+        if (!saved.browsers)
+            Dialogs::Instance().MessageBox(MsgKind::Error, QStringLiteral("Save Browsers Error"), mbOK);
+    }
+    QCoreApplication::processEvents();
+}
+
+void TfrmOptions::TakeSnapshot()
+{
+    FSnapshot = Values();
+}
+
+int TfrmOptions::Execute()
+{
+    TakeSnapshot();
+    return exec();
+}
+
+void TfrmOptions::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    FormActivate();
+}
+
+void TfrmOptions::FormActivate()
+{
+    ui.PageControl->setCurrentIndex(0);
+    ShowFont();
+}
+
+void TfrmOptions::FormClose()
+{
+    ui.PageControl->setCurrentIndex(0);
+}
+
+void TfrmOptions::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+void TfrmOptions::reject()
+{
+    // Escape and the window's close button leave the way Cancel does.
+    btnCancelClick();
+}
+
+void TfrmOptions::btnCancelClick()
+{
+    hide();
+    LiveOptionValues restored = FSnapshot;
+    restored.showTipsAtStartup = FShowTipsAtStartup;
+    PutValues(restored);
+    update();
+    QDialog::reject();
+}
+
+void TfrmOptions::btnHelpClick()
+{
+    emit HelpRequested(HelpContext);
+}
+
+void TfrmOptions::btnOkClick()
+{
+    if (FTarget) {
+        FTarget->SetBusy(true);
+        // Every document reads the options through its workspace, which
+        // hands out this dialog.
+        for (TfrmMDIChild *document : FTarget->Documents()) {
+            document->ApplyOptions();
+            document->update();
+        }
+        ApplyRecentFileOptions();
+        ShowOptionPanels();
+        FTarget->SetBusy(false);
+    }
+    accept();
+}
+
+void TfrmOptions::ShowOptionPanels()
+{
+    if (!FTarget)
+        return;
+    FTarget->SetStatusText(MessageNotebook::pnlWordWrap,
+                           cbWordWrap() ? QStringLiteral("Word Wrap") : QString());
+    FTarget->SetStatusText(MessageNotebook::pnlAutoSave,
+                           cbAutoSave() ? QStringLiteral("Auto Save") : QString());
+}
+
+// ---------------------------------------------------------------- recent files
+
+void TfrmOptions::LoadRecentFileList()
+{
+    if (FTarget && !FTarget->LoadRecentFiles())
+        RecentFilesFailed();
+}
+
+void TfrmOptions::ApplyRecentFileOptions()
+{
+    const bool on = cbRUFList();
+    FTarget->SetReopenMenuVisible(on);
+    if (!on)
+        return;
+    if (FTarget->RecentFileCount() > 0)
+        FTarget->SetRecentFileLimit(spnRUFEntries());
+    else
+        LoadRecentFileList();
+}
+
+void TfrmOptions::RecentFilesFailed()
+{
+    FTarget->HideRecentFileList();
+    ui.cbRUFList->setChecked(false);
+    cbRUFListClick();
+    ErrorMessage(QStringLiteral("Can not load RUF files names"));
+}
+
+void TfrmOptions::cbAutoSaveClick()
+{
+    ui.spnSaveInterval->setEnabled(ui.cbAutoSave->isChecked());
+}
+
+void TfrmOptions::cbRUFListClick()
+{
+    ui.spnRUFEntries->setEnabled(ui.cbRUFList->isChecked());
+}
+
+// ---------------------------------------------------------------- browsers
+
+void TfrmOptions::cmbBrowserDblClick() { AddBrowser(); }
+void TfrmOptions::sbSelectBrowserClick() { AddBrowser(); }
+
+void TfrmOptions::cmbBrowserKeyDown(int key)
+{
+    Q_UNUSED(key);
+    FBrowserKeyDownIndex = ui.cmbBrowser->currentIndex();
+}
+
+void TfrmOptions::cmbBrowserKeyUp(int key)
+{
+    if (key == Qt::Key_Insert)
+        AddBrowser();
+    else if (key == Qt::Key_Delete && FBrowserKeyDownIndex >= 0)
+        DeleteBrowser(FBrowserKeyDownIndex);
+}
+
+void TfrmOptions::cmbBrowserChange()
+{
+    // A chosen entry is shown without blanks around it. Typed text is left
+    // alone while it is typed, so that a path may hold blanks; it is
+    // trimmed when the list loses the focus.
+    const int index = ui.cmbBrowser->currentIndex();
+    if (index >= 0)
+        ui.cmbBrowser->setEditText(BrowserList::Clean(ui.cmbBrowser->itemText(index)));
+}
+
+void TfrmOptions::cmbBrowserExit()
+{
+    const QString text = ui.cmbBrowser->currentText();
+    const QString trimmed = BrowserList::Clean(text);
+    if (trimmed != text)
+        ui.cmbBrowser->setEditText(trimmed);
+}
+
+void TfrmOptions::AddBrowser()
+{
+    if (BrowserList::IsFull(Browsers())) {
+        Dialogs::Instance().MessageBox(MsgKind::Information, BrowserList::LimitMessage(), mbOK);
+        return;
+    }
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Open;
+    request.title = QStringLiteral("Select a browser");
+    // Programs here carry no extension: nothing is appended to a typed
+    // name and every file is offered.
+    request.filters = {QStringLiteral("All files (*)")};
+    const QString current = BrowserPath();
+    if (!current.isEmpty())
+        request.initialDir = QFileInfo(current).absolutePath();
+    const QString path = BrowserList::Clean(Dialogs::Instance().FileDialog(request).fileName);
+    if (path.isEmpty())
+        return;
+    if (BrowserList::Contains(Browsers(), path))
+        return;
+    ui.cmbBrowser->addItem(path);
+    ui.cmbBrowser->setCurrentIndex(ui.cmbBrowser->count() - 1);
+}
+
+void TfrmOptions::DeleteBrowser(int index)
+{
+    if (index >= ui.cmbBrowser->count())
+        return;
+    ui.cmbBrowser->setCurrentIndex(index);
+    // The key may have changed the text already: show the entry itself.
+    ui.cmbBrowser->setEditText(ui.cmbBrowser->itemText(index));
+    if (Dialogs::Instance().MessageBox(MsgKind::Confirmation,
+                                       QStringLiteral("Do you want to delete this browser ?"),
+                                       mbYesNo) != mbYes)
+        return;
+    ui.cmbBrowser->removeItem(index);
+    if (ui.cmbBrowser->count() > 0)
+        ui.cmbBrowser->setCurrentIndex(0);
+    else
+        ui.cmbBrowser->setEditText(QString());
+    FBrowserKeyDownIndex = ui.cmbBrowser->currentIndex();
+}
+
+// ---------------------------------------------------------------- font and colours
+
+void TfrmOptions::ShowFont()
+{
+    ui.editFontName->setText(FFont.family());
+    const qreal size = FFont.pointSizeF();
+    ui.editFontSize->setText(size > 0 ? QString::number(size) : QString::number(FFont.pixelSize()));
+    ui.editFontColor->update();
+}
+
+void TfrmOptions::RunFontDialog()
+{
+    if (const std::optional<QFont> font = Dialogs::Instance().FontDialog(FFont))
+        FFont = *font;
+    ShowFont();
+}
+
+void TfrmOptions::PickFontColor()
+{
+    if (const std::optional<QColor> color =
+            Dialogs::Instance().ColorDialog(EditorFontColor(), false, CustomColors()))
+        PaintEdit(ui.editFontColor, *color);
+}
+
+void TfrmOptions::PickBackColor()
+{
+    // The restricted colour dialog, starting at silver.
+    if (const std::optional<QColor> color = Dialogs::Instance().ColorDialog(Silver, false, CustomColors()))
+        PaintEdit(ui.editBackColor, *color);
+}
+
+void TfrmOptions::sbFontAttrClick() { RunFontDialog(); }
+void TfrmOptions::editFontNameClick() { RunFontDialog(); }
+void TfrmOptions::editFontSizeDblClick() { RunFontDialog(); }
+// The font dialog has no colour of its own, so the font colour has its
+// colour dialog.
+void TfrmOptions::editFontColorDblClick() { PickFontColor(); }
+
+void TfrmOptions::editFontNameKeyUp(int key)
+{
+    if (key == Qt::Key_Insert)
+        RunFontDialog();
+}
+
+void TfrmOptions::editFontSizeKeyUp(int key)
+{
+    if (key == Qt::Key_Insert)
+        RunFontDialog();
+}
+
+void TfrmOptions::editFontColorKeyUp(int key)
+{
+    if (key == Qt::Key_Insert)
+        PickFontColor();
+}
+
+void TfrmOptions::sbBackColorClick() { PickBackColor(); }
+void TfrmOptions::editBackColorDblClick() { PickBackColor(); }
+
+void TfrmOptions::editBackColorKeyUp(int key)
+{
+    if (key == Qt::Key_Insert)
+        PickBackColor();
+}
+
+// ---------------------------------------------------------------- messages
+
+void TfrmOptions::ErrorBeep()
+{
+    QCoreApplication::processEvents();
+    if (cbSound())
+        Dialogs::Instance().Beep();
+}
+
+void TfrmOptions::ErrorMessage(const QString &text)
+{
+    ErrorBeep();
+    Dialogs::Instance().MessageBox(MsgKind::Error, text, mbOK);
+}
