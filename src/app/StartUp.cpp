@@ -7,6 +7,8 @@
 #include "platform/ProductInfo.h"
 #include "platform/SingleInstanceGuard.h"
 #include "shell/TfrmMainForm.h"
+#include "shell/SettingsSession.h"
+#include "shell/TfrmOptions.h"
 #include "shell/TfrmSplash.h"
 #include "tags/TDataMod.h"
 #include "tags/TfrmTagInspector.h"
@@ -23,6 +25,7 @@ struct StartUp::Private {
     QPointer<TfrmSplash> splash;
     std::unique_ptr<TDataMod> dataMod;
     TfrmMainForm *mainForm = nullptr;
+    std::unique_ptr<TfrmOptions> options;
     std::unique_ptr<TfrmTagInspector> tagInspector;
 };
 
@@ -35,6 +38,10 @@ StartUp::~StartUp()
 {
     // Windows go before the tables they read.
     d->tagInspector.reset();
+    // The options are saved while the main window still exists.
+    if (d->options)
+        d->options->FormDestroy();
+    d->options.reset();
     delete d->mainForm;
     d->dataMod.reset();
     DataMod = nullptr;
@@ -84,9 +91,11 @@ bool StartUp::Prepare()
             DataMod = d->dataMod.get();
         }
         d->mainForm = new TfrmMainForm;
+        SettingsSession::LoadWorkState(*d->mainForm, splashMessage);
 
         if (FatalErrorText().isEmpty()) {
             splashMessage(QStringLiteral("Creating Application Environment ..."));
+            d->options = SettingsSession::CreateOptions(*d->mainForm);
             // The options dialog, Link Manager, list element dialog and link
             // details join here, before the Tag Inspector and the about box.
             d->tagInspector = std::make_unique<TfrmTagInspector>(*d->mainForm, *DataMod);

@@ -26,6 +26,11 @@
 #include "shell/WindowLayout.h"
 #include "shell/WindowListMenu.h"
 #include "shell/WindowPlacer.h"
+#include "platform/RegistryStore.h"
+#include "shell/RecentFiles.h"
+#include "shell/ReopenMenu.h"
+#include "shell/SettingsSession.h"
+#include "shell/TfrmOptions.h"
 #include "tags/TDataMod.h"
 
 #include <QClipboard>
@@ -59,6 +64,8 @@ TfrmMainForm::TfrmMainForm(QWidget *parent)
     BuildForm();
     ConnectCommands();
     FTagCommands = new TagCommands(*this);
+    new ReopenMenu(*RecentFileList, *mnuReopen,
+                   [this](const QString &fileName) { FPageFiles->OpenPage(fileName); }, this);
     Dialogs::SetParentWindow(this);
     FormCreate();
 }
@@ -177,6 +184,8 @@ void TfrmMainForm::ConnectCommands()
     ConnectButton("btnOpen", &TfrmMainForm::btnOpenClick);
     ConnectButton("btnSave", &TfrmMainForm::btnSaveClick);
     ConnectButton("sbPreview", &TfrmMainForm::sbPreviewClick);
+    ConnectItem("mnuOptions", &TfrmMainForm::mnuOptionsClick);
+    ConnectItem("mnuPopOptions", &TfrmMainForm::mnuPopOptionsClick);
     ConnectItem("mnuExit", &TfrmMainForm::mnuExitClick);
     ConnectItem("mnuCascade", &TfrmMainForm::mnuCascadeClick);
     ConnectItem("mnuHorizontal", &TfrmMainForm::mnuHorizontalClick);
@@ -300,6 +309,9 @@ void TfrmMainForm::MergeMenus(TfrmMDIChild *active)
 
 const LiveOptions &TfrmMainForm::Options() const
 {
+    // The options dialog holds the live copy once it exists.
+    if (frmOptions)
+        return *frmOptions;
     return FOptions;
 }
 
@@ -467,9 +479,9 @@ void TfrmMainForm::SetAutoSaveTimers(bool on)
 void TfrmMainForm::ShowOptionPanels()
 {
     MessageBar->SetPanelText(MessageNotebook::pnlAutoSave,
-                             FOptions.cbAutoSave() ? QStringLiteral("Auto Save") : QString());
+                             Options().cbAutoSave() ? QStringLiteral("Auto Save") : QString());
     MessageBar->SetPanelText(MessageNotebook::pnlWordWrap,
-                             FOptions.cbWordWrap() ? QStringLiteral("Word Wrap") : QString());
+                             Options().cbWordWrap() ? QStringLiteral("Word Wrap") : QString());
     MessageBar->RepaintNow();
 }
 
@@ -481,7 +493,7 @@ bool TfrmMainForm::HasSelection() const
 
 void TfrmMainForm::mnuFileClick()
 {
-    FMenuState->UpdateFileMenu(DocumentCount() > 0, FOptions.cbRUFList());
+    FMenuState->UpdateFileMenu(DocumentCount() > 0, Options().cbRUFList());
 }
 
 void TfrmMainForm::mnuViewClick()
@@ -615,7 +627,7 @@ void TfrmMainForm::mnuSaveAllClick()
     FPageFiles->SaveAllPages();
     if (active)
         BringToFront(active);
-    SetAutoSaveTimers(FOptions.cbAutoSave());
+    SetAutoSaveTimers(Options().cbAutoSave());
 }
 
 void TfrmMainForm::mnuPopSaveAllClick()
@@ -625,7 +637,7 @@ void TfrmMainForm::mnuPopSaveAllClick()
 
 void TfrmMainForm::mnuPreviewCurrDocClick()
 {
-    FPreview->Run(SelectedBrowser);
+    FPreview->Run(PreviewBrowser());
     update();
 }
 
@@ -763,7 +775,51 @@ void TfrmMainForm::FormClose()
 {
     if (!FatalErrorText().isEmpty())
         return;
-    // Saving the recent files and the work state joins here.
+    SettingsSession::SaveAtClose(*this);
+}
+
+QString TfrmMainForm::PreviewBrowser() const
+{
+    return frmOptions ? frmOptions->BrowserPath() : SelectedBrowser;
+}
+
+void TfrmMainForm::mnuOptionsClick()
+{
+    if (frmOptions)
+        frmOptions->Execute();
+}
+
+void TfrmMainForm::mnuPopOptionsClick()
+{
+    mnuOptionsClick();
+}
+
+int TfrmMainForm::RecentFileCount() const
+{
+    return RecentFileList->Count();
+}
+
+void TfrmMainForm::SetRecentFileLimit(int entries)
+{
+    RecentFileList->SetLimit(entries);
+}
+
+void TfrmMainForm::SetReopenMenuVisible(bool visible)
+{
+    mnuReopen->menuAction()->setVisible(visible);
+    if (QAction *separator = MenuItem(QStringLiteral("mnuReopenBreak")))
+        separator->setVisible(visible);
+}
+
+bool TfrmMainForm::LoadRecentFiles()
+{
+    RecentFileList->SetLimit(Options().spnRUFEntries());
+    return RecentFileList->LoadRecentFiles(RegistryStore::Instance());
+}
+
+void TfrmMainForm::HideRecentFileList()
+{
+    SetReopenMenuVisible(false);
 }
 
 void TfrmMainForm::FormDestroy()

@@ -5,6 +5,7 @@
 #include "editor/LiveOptionValues.h"
 #include "editor/TfrmMDIChild.h"
 #include "editor/Workspace.h"
+#include "shell/OptionsTarget.h"
 #include "shell/WindowPlacement.h"
 
 #include <QColor>
@@ -35,7 +36,7 @@ class WindowListMenu;
 // holds the document windows, and the message bar. It routes the menu and
 // button commands and offers the services the rest of the program asks of
 // it (active document, message bar, beep rule, live options).
-class TfrmMainForm : public QMainWindow, public Workspace {
+class TfrmMainForm : public QMainWindow, public Workspace, public OptionsTarget {
     Q_OBJECT
 public:
     explicit TfrmMainForm(QWidget *parent = nullptr);
@@ -139,6 +140,16 @@ public:
     void ApplyMainPlacement(const WindowPlacement &placement);
     void ApplyDefaultLayout();
 
+    // What the options dialog asks of the main window.
+    QList<QColor> &ColorDialogCustomColors() override { return CustomColors; }
+    int RecentFileCount() const override;
+    void SetRecentFileLimit(int entries) override;
+    void SetReopenMenuVisible(bool visible) override;
+    bool LoadRecentFiles() override;
+    void HideRecentFileList() override;
+    // The browser that preview starts: the options' selection.
+    QString PreviewBrowser() const;
+
 public slots:
     // Menu state when a menu opens.
     void mnuFileClick();
@@ -167,6 +178,8 @@ public slots:
     void mnuPopSaveAllClick();
     // Preview.
     void mnuPreviewCurrDocClick();
+    void mnuOptionsClick();
+    void mnuPopOptionsClick();
     void mnuPopPreviewClick();
     void sbPreviewClick();
     void mnuExitClick();

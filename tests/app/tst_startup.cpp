@@ -5,6 +5,10 @@
 #include "platform/ScriptedDialogs.h"
 #include "shell/TfrmMainForm.h"
 #include "tags/TfrmTagInspector.h"
+#include "shell/RecentFiles.h"
+#include "shell/TfrmOptions.h"
+#include "editor/PageFiles.h"
+#include <QCheckBox>
 
 #include <QElapsedTimer>
 #include <QDir>
@@ -19,6 +23,7 @@ private slots:
     void initTestCase();
     void init() { FatalErrorText().clear(); }
     void startsInOrderAndShowsTheMainWindow();
+    void aSecondStartKeepsOptionsRecentFilesAndPlacement();
     void aFatalErrorSkipsTheRemainingWindows();
     void splashStaysUpForItsMinimum();
     void aSecondCopyHandsOverAndEnds();
@@ -47,12 +52,50 @@ void TestStartUp::startsInOrderAndShowsTheMainWindow()
     QVERIFY(startUp.Prepare());
     QVERIFY(startUp.MainForm());
     QCOMPARE(startUp.MainForm()->windowTitle(), QStringLiteral("Quillon HTML Editor"));
+    // The first start sets the settings up.
     QCOMPARE(messages, (QStringList{QStringLiteral("Initializing Tag Inspector ..."),
+                                    QStringLiteral("Setup Application ..."),
                                     QStringLiteral("Creating Application Environment ..."),
                                     QStringLiteral("Almost Done ...")}));
     QVERIFY(FatalErrorText().isEmpty());
     QVERIFY(frmTagInspector);
     QVERIFY(startUp.SplashMilliseconds() < 3000);
+}
+
+void TestStartUp::aSecondStartKeepsOptionsRecentFilesAndPlacement()
+{
+    ScriptedDialogs dialogs;
+    const QString page = QDir(qEnvironmentVariable("QUILLON_HOME")).filePath(QStringLiteral("Index.htm"));
+    {
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<P>kept</P>\r\n");
+    }
+    StartUpParameters parameters;
+    parameters.splashMinimumMs = 0;
+    {
+        StartUp first(parameters);
+        QVERIFY(first.Prepare());
+        TfrmMainForm *form = first.MainForm();
+        QVERIFY(frmOptions);
+        frmOptions->ui.cbWordWrap->setChecked(true);
+        form->Pages().OpenPage(page);
+        QCOMPARE(form->DocumentCount(), 1);
+        form->WorkDir = QDir(qEnvironmentVariable("QUILLON_HOME")).absolutePath();
+        form->show();
+        form->setGeometry(40, 30, 700, 500);
+        QVERIFY(form->close());
+    }
+    QStringList messages;
+    parameters.onSplashMessage = [&](const QString &message) { messages << message; };
+    StartUp second(parameters);
+    QVERIFY(second.Prepare());
+    QVERIFY(messages.contains(QStringLiteral("Loading Working Data ...")));
+    QVERIFY(!messages.contains(QStringLiteral("Setup Application ...")));
+    QVERIFY(frmOptions->cbWordWrap());
+    QCOMPARE(second.MainForm()->RecentFileList->Files(), QStringList{page});
+    QCOMPARE(second.MainForm()->WorkDir, QDir(qEnvironmentVariable("QUILLON_HOME")).absolutePath());
+    QCOMPARE(second.MainForm()->MainPlacement.Width, 700);
 }
 
 void TestStartUp::aFatalErrorSkipsTheRemainingWindows()
