@@ -1,0 +1,82 @@
+// Quillon - an HTML source editor
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "tags/TagRecords.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class Workspace;
+
+// What the user set in one row of the Tag Inspector's attribute grid.
+struct InspectorRowState {
+    bool Included = false;          // the row's "Include" check box
+    QString Value;                  // the text of the value cell
+    // The text of the row's drop-down list, for rows that have one. A
+    // colour is written from it rather than from the value cell.
+    std::optional<QString> ListText;
+};
+
+// The rules of the Tag Inspector, free of its window: how the grid starts
+// for an attribute, which rows make up the attribute text and how each is
+// written, and writing the tag or its attributes into the active page.
+//
+// Failures are raised as std::runtime_error with the operation's message
+// ("Can not generate attribute: ...", "Can not insert a tag: ...").
+class TagInspectorRules {
+public:
+    // --- the grid as it starts ---
+
+    // Column 0: the attribute lower-cased with its first letter upper-cased
+    // ("Border").
+    static QString DisplayName(const AttrRecord &attribute);
+    // The row has a drop-down list of values.
+    static bool HasList(const AttrRecord &attribute);
+    // The row's value comes from a file dialog.
+    static bool HasFileDialog(const AttrRecord &attribute);
+    // The text the value cell starts with: the trimmed default value, or
+    // nothing for a file-dialog row.
+    static QString InitialValue(const AttrRecord &attribute);
+    // The item of a drop-down list that the default value picks (compared
+    // trimmed and without regard to case), or -1 when none matches.
+    static int InitialListIndex(const QStringList &items, const QString &defaultValue);
+    // A double click on the row's value cell runs the file dialog for the
+    // file kind in Type. The chosen file is written into the cell as the
+    // file system spells it.
+    static bool ChoosesFile(const AttrRecord &attribute);
+
+    // --- the attribute text ---
+
+    // A colour name of the sixteen standard colours ("Red", "silver", ...)
+    // as "#RRGGBB". Raises for any other name.
+    static QString ColorText(const QString &name);
+
+    // The attribute text of `tag` from its attribute records (in display
+    // order) and the grid's rows (row i goes with record i; missing rows are
+    // not included). Each attribute is preceded by one space. attrUpper:
+    // the attribute-case option. Raises "Can not generate attribute: ...".
+    static QString GenerateAttributes(const TagRecord &tag, const QList<AttrRecord> &attributes,
+                                      const QList<InspectorRowState> &rows, bool attrUpper);
+
+    // --- writing into the page ---
+
+    // Writes "<T" + attributes + ">" and, for a two-sided tag, "</T>"
+    // around the selection of the active page (caret between the two with
+    // nothing selected), as one undo step while holding the document's
+    // ready flag. The comment tag "!" runs the main window's comment
+    // command instead. With no page open: the error beep. Raises
+    // "Can not insert a tag: ...", the page unchanged.
+    static void InsertInspectorTag(Workspace &workspace, const TagRecord &tag,
+                                   const QList<AttrRecord> &attributes,
+                                   const QList<InspectorRowState> &rows);
+
+    // Replaces the selection of the active page by the attribute text and
+    // puts the caret one character beyond it, past the ">" of the tag being
+    // completed. With no page open: the error beep.
+    static void InsertInspectorAttributes(Workspace &workspace, const TagRecord &tag,
+                                          const QList<AttrRecord> &attributes,
+                                          const QList<InspectorRowState> &rows);
+};
