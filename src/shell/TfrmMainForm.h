@@ -70,8 +70,6 @@ public:
     bool FirstActivation = true;
     // The custom colours of the colour dialog, kept between its uses.
     QList<QColor> CustomColors;
-    // The selected browser's program path, which preview starts.
-    QString SelectedBrowser;
     // The recently used page files.
     RecentFiles *RecentFileList = nullptr;
 

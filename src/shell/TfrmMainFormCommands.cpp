@@ -207,7 +207,7 @@ void TfrmMainForm::mnuPopPasteClick()
 
 QString TfrmMainForm::PreviewBrowser() const
 {
-    return frmOptions ? frmOptions->BrowserPath() : SelectedBrowser;
+    return frmOptions ? frmOptions->BrowserPath() : QString();
 }
 
 void TfrmMainForm::mnuOptionsClick()

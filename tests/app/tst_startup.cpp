@@ -13,8 +13,6 @@
 #include <QElapsedTimer>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QProcess>
 #include <QTest>
 
 class TestStartUp : public QObject {
@@ -26,7 +24,6 @@ private slots:
     void aSecondStartKeepsOptionsRecentFilesAndPlacement();
     void aFatalErrorSkipsTheRemainingWindows();
     void splashStaysUpForItsMinimum();
-    void aSecondCopyHandsOverAndEnds();
 };
 
 // The program folder gets the tables the build made.
@@ -124,35 +121,6 @@ void TestStartUp::splashStaysUpForItsMinimum()
     QVERIFY(startUp.Prepare());
     QVERIFY(startUp.SplashMilliseconds() >= 3000);
     QVERIFY(timer.elapsed() >= 3000);
-}
-
-void TestStartUp::aSecondCopyHandsOverAndEnds()
-{
-    const QString program = qEnvironmentVariable("QUILLON_BINARY_DIR") + QStringLiteral("/quillon");
-    if (!QFileInfo::exists(program))
-        QSKIP("the program is not built beside the tests");
-
-    ScriptedDialogs dialogs;
-    StartUpParameters parameters;
-    parameters.splashMinimumMs = 0;
-    StartUp startUp(parameters);
-    QVERIFY(startUp.Prepare());
-    TfrmMainForm *form = startUp.MainForm();
-    form->show();
-    form->showMinimized();
-    QTRY_VERIFY(form->windowState() & Qt::WindowMinimized);
-
-    QProcess second;
-    second.start(program, {QStringLiteral("page.htm")});
-    QVERIFY(second.waitForStarted());
-    QElapsedTimer timer;
-    timer.start();
-    // The running copy answers from its event loop while we wait.
-    QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 8000);
-    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(second.exitCode(), 0);
-    QVERIFY(timer.elapsed() < 8000);
-    QTRY_VERIFY(!(form->windowState() & Qt::WindowMinimized));
 }
 
 QTEST_MAIN(TestStartUp)

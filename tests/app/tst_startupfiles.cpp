@@ -83,6 +83,8 @@ void TestStartUpFiles::handedOverFilesOpen()
     QVERIFY(startUp.Prepare());
     TfrmMainForm *form = startUp.MainForm();
     form->show();
+    form->showMinimized();
+    QTRY_VERIFY(form->windowState() & Qt::WindowMinimized);
     const QString page = WritePage(QStringLiteral("handed over.htm"));
 
     // A relative name on the second copy's command line means its own
@@ -92,7 +94,10 @@ void TestStartUpFiles::handedOverFilesOpen()
     second.start(program, {QStringLiteral("handed over.htm")});
     QVERIFY(second.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 8000);
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.exitCode(), 0);
+    // The running copy comes forward, restored, and opens the page.
+    QTRY_VERIFY(!(form->windowState() & Qt::WindowMinimized));
     QTRY_COMPARE(form->DocumentCount(), 1);
     QCOMPARE(form->ActiveDocument()->FileName(), page);
     QCOMPARE(form->ActiveDocument()->windowTitle(), QStringLiteral("HANDED OVER.HTM"));
