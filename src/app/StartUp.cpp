@@ -98,7 +98,10 @@ bool StartUp::Prepare()
             d->options = SettingsSession::CreateOptions(*d->mainForm);
             // The options dialog, Link Manager, list element dialog and link
             // details join here, before the Tag Inspector and the about box.
-            d->tagInspector = std::make_unique<TfrmTagInspector>(*d->mainForm, *DataMod);
+            // The Tag Inspector takes its stored place and fills its lists
+            // and grid; a failure stops the program like any other here.
+            d->tagInspector = std::make_unique<TfrmTagInspector>(*d->mainForm, *DataMod,
+                                                                 *d->mainForm, d->mainForm);
             splashMessage(QStringLiteral("Almost Done ..."));
             // Then the page properties and welcome dialogs.
         }

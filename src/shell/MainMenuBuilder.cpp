@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/MainMenuBuilder.h"
 
-#include "shell/Hints.h"
+#include "controls/Hints.h"
 
 #include <QAction>
 #include <QHash>

@@ -3,7 +3,7 @@
 #include "shell/MessageNotebook.h"
 
 #include "controls/PanelStatusBar.h"
-#include "shell/Hints.h"
+#include "controls/Hints.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>

@@ -3,7 +3,7 @@
 #include "shell/OptionsFormBuilder.h"
 
 #include "shell/BrowserList.h"
-#include "shell/Hints.h"
+#include "controls/Hints.h"
 #include "shell/OptionsControls.h"
 
 #include <QCheckBox>

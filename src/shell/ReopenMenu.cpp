@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/ReopenMenu.h"
 
-#include "shell/Hints.h"
+#include "controls/Hints.h"
 #include "shell/RecentFiles.h"
 
 #include <QAction>

@@ -79,7 +79,7 @@ void SettingsSession::SaveAtClose(TfrmMainForm &form)
     WorkState state;
     state.WorkDir = form.WorkDir;
     state.MainPlacement = WindowPlacer::Read(&form);
-    state.InspectorPlacement = form.InspectorPlacement;
+    state.InspectorPlacement = form.CurrentInspectorPlacement();
     if (!state.SaveWorkState(RegistryStore::Instance()))
         Dialogs::Instance().MessageBox(MsgKind::Error,
                                        QStringLiteral("Save work info error.\r") + QStringLiteral("Contact Varo Software.")

@@ -4,6 +4,7 @@
 
 #include "controls/FormBusy.h"
 #include "controls/PanelStatusBar.h"
+#include "controls/TList3Dim.h"
 #include "editor/EditCommands.h"
 #include "editor/PageFiles.h"
 #include "editor/TRCRichEdit.h"
@@ -14,7 +15,7 @@
 #include "platform/RegistryStore.h"
 #include "shell/DocumentArea.h"
 #include "shell/FileDialogs.h"
-#include "shell/Hints.h"
+#include "controls/Hints.h"
 #include "shell/MainMenuBuilder.h"
 #include "shell/MainMenuState.h"
 #include "shell/MenuMerge.h"
@@ -45,17 +46,15 @@
 
 TfrmMainForm *frmMainForm = nullptr;
 
-namespace {
-const QString ImageGroup = QStringLiteral("Image & Imagemap");
-const QString ImagePage = QStringLiteral("Image");
-}
-
 TfrmMainForm::TfrmMainForm(QWidget *parent)
     : QMainWindow(parent), FPageFiles(std::make_unique<PageFiles>(*this))
 {
     FFileDialogs = std::make_unique<FileDialogs>(WorkDir, CustomColors, this);
     FPreview = std::make_unique<Preview>(*this, *FPageFiles);
     RecentFileList = new RecentFiles(this);
+    FLookupData = new TList3Dim(this);
+    FLookupData->setObjectName(QStringLiteral("LookupData"));
+    FLookupData->SetMaxGroups(20);
     frmMainForm = this;
     setObjectName(QStringLiteral("TfrmMainForm"));
     setWindowTitle(ProductInfo::MainCaption);
@@ -186,6 +185,11 @@ void TfrmMainForm::ConnectCommands()
     ConnectItem("mnuOptions", &TfrmMainForm::mnuOptionsClick);
     ConnectItem("mnuPopOptions", &TfrmMainForm::mnuPopOptionsClick);
     ConnectItem("mnuExit", &TfrmMainForm::mnuExitClick);
+    ConnectItem("mnuTagInspector", &TfrmMainForm::mnuTagInspectorClick);
+    ConnectItem("mnuPopTagInspector", &TfrmMainForm::mnuPopTagInspectorClick);
+    ConnectButton("sbTagInspector", &TfrmMainForm::sbTagInspectorClick);
+    ConnectItem("mnuContents", &TfrmMainForm::mnuContentsClick);
+    ConnectItem("mnuSearch", &TfrmMainForm::mnuSearchClick);
     ConnectItem("mnuCascade", &TfrmMainForm::mnuCascadeClick);
     ConnectItem("mnuHorizontal", &TfrmMainForm::mnuHorizontalClick);
     ConnectItem("mnuArrangeIcons", &TfrmMainForm::mnuArrangeIconsClick);
@@ -455,21 +459,6 @@ void TfrmMainForm::ShowHintText(const QString &hint)
     MsgNotebook->ShowHint(hint);
 }
 
-void TfrmMainForm::SelectTagGroupPage(const QString &group)
-{
-    const QString caption =
-        group.compare(ImageGroup, Qt::CaseInsensitive) == 0 ? ImagePage : group;
-    for (int i = 0; i < TagGrpPageControl->count(); ++i) {
-        if (TagGrpPageControl->tabText(i).compare(caption, Qt::CaseInsensitive) == 0) {
-            // Chosen by the program, not by the user: no change handling.
-            const QSignalBlocker blocker(TagGrpPageControl);
-            TagGrpPageControl->setCurrentIndex(i);
-            break;
-        }
-    }
-    update();
-}
-
 void TfrmMainForm::SetAutoSaveTimers(bool on)
 {
     MDIClient->SetAutoSaveTimers(on);
@@ -541,14 +530,6 @@ bool TfrmMainForm::BarChecked(const char *item) const
     return MenuItem(QLatin1String(item))->isChecked();
 }
 
-void TfrmMainForm::TagGrpPageControlChange()
-{
-    // The Tag Inspector follows the chosen page once it is part of the
-    // program; the busy state already covers the look-up.
-    SetFormBusy(this, true);
-    SetFormBusy(this, false);
-}
-
 bool TfrmMainForm::event(QEvent *event)
 {
     if (event->type() == QEvent::StatusTip) {
@@ -570,11 +551,6 @@ void TfrmMainForm::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         FormActivate();
-}
-
-void TfrmMainForm::FormShow()
-{
-    // Showing the Tag Inspector at start joins here with the inspector.
 }
 
 void TfrmMainForm::FormActivate()

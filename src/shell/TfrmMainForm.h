@@ -7,6 +7,7 @@
 #include "editor/Workspace.h"
 #include "shell/OptionsTarget.h"
 #include "shell/WindowPlacement.h"
+#include "tags/InspectorHost.h"
 
 #include <QColor>
 #include <QList>
@@ -30,13 +31,17 @@ class QMenu;
 class QProgressBar;
 class QTabWidget;
 class TagCommands;
+class TList3Dim;
 class WindowListMenu;
 
 // The main frame window: tool bar, tag notebook bar, menus, the frame that
 // holds the document windows, and the message bar. It routes the menu and
 // button commands and offers the services the rest of the program asks of
 // it (active document, message bar, beep rule, live options).
-class TfrmMainForm : public QMainWindow, public Workspace, public OptionsTarget {
+class TfrmMainForm : public QMainWindow,
+                     public Workspace,
+                     public OptionsTarget,
+                     public InspectorHost {
     Q_OBJECT
 public:
     explicit TfrmMainForm(QWidget *parent = nullptr);
@@ -122,7 +127,7 @@ public:
     // an empty hint brings the panels back.
     void ShowHintText(const QString &hint);
     // Brings forward the tag notebook page of a tag group.
-    void SelectTagGroupPage(const QString &group);
+    void SelectTagGroupPage(const QString &group) override;
     // Switches the autosave timer of every document, each when it is ready.
     void SetAutoSaveTimers(bool on);
     // Writes "Auto Save" and "Word Wrap" into their panels by the options.
@@ -147,6 +152,19 @@ public:
     void HideRecentFileList() override;
     // The browser that preview starts: the options' selection.
     QString PreviewBrowser() const;
+
+    // What the Tag Inspector asks of the main window.
+    TList3Dim &LookupData() override { return *FLookupData; }
+    QString CurrentTagGroupPage() const override;
+    QObject *TagGroupPageControl() const override;
+    QString SelectFile(const QString &kind) override;
+    void PlaceInspector(QWidget &inspector) override;
+    void InspectorClosed() override;
+    void ActivateMainWindow() override;
+    void ShowHint(const QString &hint) override { ShowHintText(hint); }
+    // The Tag Inspector's placement now: read from its window when there
+    // is one, else the stored one.
+    WindowPlacement CurrentInspectorPlacement() const;
 
 public slots:
     // Menu state when a menu opens.
@@ -181,6 +199,12 @@ public slots:
     void mnuPopPreviewClick();
     void sbPreviewClick();
     void mnuExitClick();
+    // Tool windows and help.
+    void mnuTagInspectorClick();
+    void sbTagInspectorClick();
+    void mnuPopTagInspectorClick();
+    void mnuContentsClick();
+    void mnuSearchClick();
     // Edit commands.
     void btnCutClick();
     void btnCopyClick();
@@ -226,6 +250,9 @@ private:
     std::unique_ptr<FileDialogs> FFileDialogs;
     std::unique_ptr<Preview> FPreview;
     TagCommands *FTagCommands = nullptr;
+    // Named groups of lookup pairs; the Tag Inspector keeps its tag groups
+    // here.
+    TList3Dim *FLookupData = nullptr;
 };
 
 // The program's main window.

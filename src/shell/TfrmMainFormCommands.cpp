@@ -18,7 +18,7 @@
 #include "platform/RegistryStore.h"
 #include "shell/DocumentArea.h"
 #include "shell/FileDialogs.h"
-#include "shell/Hints.h"
+#include "controls/Hints.h"
 #include "shell/MainMenuBuilder.h"
 #include "shell/MainMenuState.h"
 #include "shell/MenuMerge.h"

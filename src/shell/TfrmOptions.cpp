@@ -4,6 +4,7 @@
 
 #include "editor/TfrmMDIChild.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "shell/BrowserList.h"
 #include "shell/MessageNotebook.h"
 #include "shell/OptionsFormBuilder.h"
@@ -327,7 +328,7 @@ void TfrmOptions::btnCancelClick()
 
 void TfrmOptions::btnHelpClick()
 {
-    emit HelpRequested(HelpContext);
+    Help::Instance().ShowContext(HelpContext);
 }
 
 void TfrmOptions::btnOkClick()

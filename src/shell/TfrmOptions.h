@@ -103,10 +103,6 @@ public:
     // Every option as plain values (the snapshot's form).
     LiveOptionValues Values() const;
 
-signals:
-    // The Help button asks for its help topic.
-    void HelpRequested(int context);
-
 public slots:
     void FormActivate();
     void FormClose();

@@ -141,7 +141,12 @@ AttrRecord ReadAttribute(const QJsonObject &object, const QMap<QString, int> &lo
     a.Attribute = name;
     a.DefaultValue = Text(object, QStringLiteral("default"), where);
     a.Type = Text(object, QStringLiteral("type"), where);
-    a.SurroundedBy = Text(object, QStringLiteral("quote"), where);
+    // Values are quoted unless the source says otherwise: a quoted value is
+    // always valid HTML, a bare one breaks at the first blank.
+    const bool flag = a.Type == QLatin1String("NOVALUE");
+    a.SurroundedBy = object.contains(QStringLiteral("quote"))
+                         ? Text(object, QStringLiteral("quote"), where)
+                         : (flag ? QString() : QStringLiteral("\""));
     const QString values = Text(object, QStringLiteral("values"), where);
     const bool fileChoice = a.DefaultValue == QLatin1String("Select");
 
@@ -157,8 +162,13 @@ AttrRecord ReadAttribute(const QJsonObject &object, const QMap<QString, int> &lo
             Fail(where, QStringLiteral("a file choice (\"Select\") needs a file kind in \"type\""));
         a.ControlType = QStringLiteral("TOPENDIALOG");
     }
-    const bool plainCell = a.ControlType.isEmpty() && a.Type != QLatin1String("NOVALUE");
-    a.CanEdit = Flag(object, QStringLiteral("canEdit"), where, plainCell);
+    // Plain cells are typed into, and so are file choices (the double click
+    // that picks a file works on typed cells only, and an address can be
+    // typed there as well) and colours (a colour chosen by name is written
+    // as its value only from a typed row).
+    const bool colour = a.Type == QLatin1String("Color");
+    const bool typed = (a.ControlType.isEmpty() && !flag) || fileChoice || colour;
+    a.CanEdit = Flag(object, QStringLiteral("canEdit"), where, typed);
     return a;
 }
 

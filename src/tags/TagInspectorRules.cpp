@@ -7,8 +7,11 @@
 #include "editor/LiveOptions.h"
 #include "editor/TfrmMDIChild.h"
 #include "editor/Workspace.h"
+#include "platform/RaisedError.h"
 
 #include <QColor>
+#include <QDir>
+#include <QFileInfo>
 #include <QCoreApplication>
 #include <QPointer>
 #include <algorithm>
@@ -17,25 +20,6 @@
 #include <stdexcept>
 
 namespace {
-
-const QString UnknownError = QStringLiteral("Unknown error");
-
-[[noreturn]] void Raise(const QString &format, const QString &reason)
-{
-    throw std::runtime_error(format.arg(reason.isEmpty() ? UnknownError : reason).toStdString());
-}
-
-// The text of whatever is being handled in a catch block.
-QString CurrentErrorText()
-{
-    try {
-        throw;
-    } catch (const std::exception &error) {
-        return QString::fromUtf8(error.what());
-    } catch (...) {
-        return UnknownError;
-    }
-}
 
 // The document-type versions and the text each one is written as.
 struct DocTypeVersion {
@@ -98,6 +82,16 @@ bool TagInspectorRules::ChoosesFile(const AttrRecord &attribute)
     return attribute.CanEdit && attribute.DefaultValue == QLatin1String("Select");
 }
 
+QString TagInspectorRules::FileReference(const QString &chosenFile, const QString &pageFileName)
+{
+    const QFileInfo chosen(chosenFile);
+    if (chosen.isRelative())
+        return chosenFile;
+    if (pageFileName.isEmpty())
+        return chosen.fileName();
+    return QFileInfo(pageFileName).absoluteDir().relativeFilePath(chosen.absoluteFilePath());
+}
+
 QString TagInspectorRules::ColorText(const QString &name)
 {
     const QString wanted = name.trimmed();
@@ -157,7 +151,7 @@ QString TagInspectorRules::GenerateAttributes(const TagRecord &tag,
             }
         }
     } catch (...) {
-        Raise(QStringLiteral("Can not generate attribute: %1"), CurrentErrorText());
+        RaiseError(QStringLiteral("Can not generate attribute: %1"), CaughtErrorText());
     }
     return result;
 }
@@ -185,7 +179,7 @@ void TagInspectorRules::InsertInspectorTag(Workspace &workspace, const TagRecord
                + GenerateAttributes(tag, attributes, rows, options.cbAttrUpperCase())
                + QLatin1Char('>');
     } catch (...) {
-        Raise(QStringLiteral("Can not insert a tag: %1"), CurrentErrorText());
+        RaiseError(QStringLiteral("Can not insert a tag: %1"), CaughtErrorText());
     }
 
     QPointer<TfrmMDIChild> child = workspace.ActiveDocument();
@@ -202,12 +196,12 @@ void TagInspectorRules::InsertInspectorTag(Workspace &workspace, const TagRecord
         InsertAround(workspace, open, close, QString());
     } catch (...) {
         failed = true;
-        failure = CurrentErrorText();
+        failure = CaughtErrorText();
     }
     if (child)
         child->SetReady(true);
     if (failed)
-        Raise(QStringLiteral("Can not insert a tag: %1"), failure);
+        RaiseError(QStringLiteral("Can not insert a tag: %1"), failure);
 }
 
 void TagInspectorRules::InsertInspectorAttributes(Workspace &workspace, const TagRecord &tag,

@@ -47,6 +47,11 @@ public:
     // file kind in Type. The chosen file is written into the cell as the
     // file system spells it.
     static bool ChoosesFile(const AttrRecord &attribute);
+    // How a chosen file is written into a value cell: its path relative to
+    // the folder of the page it goes into, or its name alone while that
+    // page has no file yet (pageFileName empty). Letters keep the case the
+    // file system gives them.
+    static QString FileReference(const QString &chosenFile, const QString &pageFileName);
 
     // --- the attribute text ---
 

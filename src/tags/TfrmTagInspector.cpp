@@ -2,19 +2,678 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tags/TfrmTagInspector.h"
 
+#include "controls/FormBusy.h"
+#include "controls/TList3Dim.h"
+#include "controls/TObjectGrid.h"
+#include "editor/LiveOptions.h"
+#include "editor/TfrmMDIChild.h"
+#include "editor/Workspace.h"
+#include "platform/Dialogs.h"
+#include "platform/FatalErrorText.h"
+#include "platform/Help.h"
+#include "platform/RaisedError.h"
+#include "tags/InspectorHost.h"
 #include "tags/TDataMod.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <stdexcept>
 
 TfrmTagInspector *frmTagInspector = nullptr;
 
-TfrmTagInspector::TfrmTagInspector(Workspace &workspace, TDataMod &dataMod, QWidget *parent)
-    : QWidget(parent), FInsertion(workspace, dataMod.Store())
+const QString TfrmTagInspector::TagGroupsKey = QStringLiteral("TagGroups");
+const QString TfrmTagInspector::AllTagsName = QStringLiteral("All Tags");
+
+namespace {
+const QString ImagePage = QStringLiteral("Image");
+const QString ImageGroup = QStringLiteral("Image & Imagemap");
+constexpr int NameCol = 0;
+constexpr int IncludeCol = 1;
+constexpr int ValueCol = 2;
+} // namespace
+
+TfrmTagInspector::TfrmTagInspector(Workspace &workspace, TDataMod &dataMod, InspectorHost &host,
+                                   QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+      TagInspectorControls(TagInspectorFormBuilder::Build(*this)),
+      FWorkspace(workspace), FDataMod(dataMod), FHost(host),
+      FInsertion(workspace, dataMod.Store())
 {
     setObjectName(QStringLiteral("frmTagInspector"));
+    setWindowTitle(QStringLiteral("Tag Inspector"));
+    resize(290, 400);
     frmTagInspector = this;
+    ConnectControls();
+    FormCreate();
 }
 
 TfrmTagInspector::~TfrmTagInspector()
 {
+    FormDestroy();
     if (frmTagInspector == this)
         frmTagInspector = nullptr;
+}
+
+void TfrmTagInspector::ConnectControls()
+{
+    connect(sbInsertTag, &QToolButton::clicked, this, &TfrmTagInspector::sbInsertTagClick);
+    connect(sbAttributes, &QToolButton::clicked, this, &TfrmTagInspector::sbAttributesClick);
+    connect(sbHelp, &QToolButton::clicked, this, &TfrmTagInspector::sbHelpClick);
+    connect(sbClose, &QToolButton::clicked, this, &TfrmTagInspector::sbCloseClick);
+    connect(cbStayOnTop, &QCheckBox::clicked, this, &TfrmTagInspector::cbStayOnTopClick);
+    // Only the user's choices run the change handlers; the program sets
+    // the lists without them.
+    connect(cbTagGroups, &QComboBox::activated, this, [this] { cbTagGroupsChange(cbTagGroups); });
+    connect(cbTagDisp, &QComboBox::activated, this, &TfrmTagInspector::cbTagDispChange);
+    connect(AttrGrid, &QTableWidget::currentCellChanged, this,
+            [this](int row, int col) { AttrGridSelectCell(col, row + AttrGrid->FixedRows()); });
+    connect(AttrGrid, &QTableWidget::cellDoubleClicked, this, &TfrmTagInspector::AttrGridDblClick);
+    AttrGrid->installEventFilter(this);
+    // The grid hides value lists whenever it lays out its controls; the
+    // current row keeps its list in view.
+    auto keepValueList = [this] {
+        if (AttrGrid->CellRect(ValueCol, FCurrentRow).isValid())
+            ShowValueControl(FCurrentRow, true);
+    };
+    connect(AttrGrid->verticalScrollBar(), &QScrollBar::valueChanged, this, keepValueList);
+    connect(AttrGrid->horizontalScrollBar(), &QScrollBar::valueChanged, this, keepValueList);
+}
+
+void TfrmTagInspector::FormCreate()
+{
+    FHost.PlaceInspector(*this);
+    FTagNames.clear();
+    FCanEditFlags.clear();
+    PageControl->setCurrentWidget(Attributes);
+    FCurrentTag.clear();
+    FCurrentRow = 1;
+    FPreviousRow = 1;
+
+    LoadTagGroups();
+    AttrGrid->SetCells(NameCol, 0, QStringLiteral("Attribute :"));
+    AttrGrid->SetCells(IncludeCol, 0, QStringLiteral("Include :"));
+    AttrGrid->SetCells(ValueCol, 0, QStringLiteral("Value :"));
+
+    try {
+        LoadTagList(FAllTagsCode);
+        cbTagGroups->setCurrentIndex(cbTagGroups->count() > 0 ? 0 : -1);
+
+        bool known = false;
+        FAllTagsCode = FHost.LookupData().Lookup(TagGroupsKey, AllTagsName).toInt(&known);
+        if (!known)
+            throw std::runtime_error("there is no tag group \"All Tags\"");
+
+        cbTagDisp->setCurrentIndex(cbTagDisp->count() > 0 ? 0 : -1);
+        LoadAttributes();
+        SelectGroupEntry(FHost.CurrentTagGroupPage());
+        TagGroupsChanged(this);
+    } catch (...) {
+        // The first failure of the start-up is the one worth reporting.
+        if (FatalErrorText().isEmpty())
+            FatalErrorText() = QStringLiteral("Can not create Tag Inspector: %1").arg(CaughtErrorText());
+    }
+
+    // A size change lets the aligned panels lay themselves out.
+    const int designed = height();
+    resize(width(), designed + 50);
+    resize(width(), designed);
+}
+
+void TfrmTagInspector::FormDestroy()
+{
+    ClearAttrGrid();
+    FTagNames.clear();
+    FCanEditFlags.clear();
+    cbTagGroups->clear();
+    cbTagDisp->clear();
+}
+
+bool TfrmTagInspector::LoadTagGroups()
+{
+    TList3Dim &lookup = FHost.LookupData();
+    lookup.AddGroup(TagGroupsKey);
+    TagStore &store = FDataMod.Store();
+    bool loaded = true;
+    try {
+        if (!store.IsOpen(TagStore::Table::TagGrp))
+            store.Open(TagStore::Table::TagGrp);
+        for (const TagGroupRecord &group : store.TagGroups()) {
+            const QString name = group.Name.trimmed();
+            // The filter lists its groups in alphabetical order.
+            int at = 0;
+            while (at < cbTagGroups->count()
+                   && cbTagGroups->itemText(at).compare(name, Qt::CaseInsensitive) <= 0)
+                ++at;
+            cbTagGroups->insertItem(at, name);
+            lookup.AddItem(TagGroupsKey, QString::number(group.Code), name);
+        }
+    } catch (...) {
+        if (FatalErrorText().isEmpty())
+            FatalErrorText() = QStringLiteral("Can not load tag filter box: %1").arg(CaughtErrorText());
+        loaded = false;
+    }
+    // The groups are read once; the lookup list keeps them from here on.
+    try {
+        store.Close(TagStore::Table::TagGrp);
+    } catch (...) {
+    }
+    return loaded;
+}
+
+void TfrmTagInspector::LoadTagList(int groupCode)
+{
+    SetFormBusy(this, true);
+    GridPanel->hide();
+    repaint();
+    cbTagDisp->clear();
+    FTagNames.clear();
+    try {
+        for (const TagRecord &tag : FDataMod.Store().Tags()) {
+            if (groupCode == FAllTagsCode || tag.GroupIndex == groupCode) {
+                cbTagDisp->addItem(tag.Display.trimmed());
+                FTagNames.append(tag.TagName.trimmed());
+            }
+        }
+        cbTagDisp->setCurrentIndex(cbTagDisp->count() > 0 ? 0 : -1);
+    } catch (...) {
+        const QString reason = CaughtErrorText();
+        SetFormBusy(this, false);
+        RaiseError(QStringLiteral("Can not load tags: %1"), reason);
+    }
+    SetFormBusy(this, false);
+}
+
+void TfrmTagInspector::SelectTagRecord()
+{
+    const TagStore &store = FDataMod.Store();
+    FTag = TagRecord();
+    FAttributes.clear();
+    if (FCurrentTag.isEmpty())
+        return;
+    std::optional<TagRecord> tag = store.FindTag(FCurrentTag);
+    if (!tag) {
+        // The nearest tag at or after the name in key order.
+        for (const TagRecord &candidate : store.Tags()) {
+            if (candidate.TagName.compare(FCurrentTag, Qt::CaseInsensitive) >= 0) {
+                tag = candidate;
+                break;
+            }
+        }
+    }
+    if (!tag)
+        return;
+    FTag = *tag;
+    FAttributes = store.Attributes(FTag.TagName);
+}
+
+void TfrmTagInspector::LoadAttributes()
+{
+    repaint();
+    FCurrentTag.clear();
+    FWorkspace.SetStatusText(0, QStringLiteral(" Wait..."));
+    GridPanel->hide();
+    FLoading = true;
+    ClearAttrGrid();
+    SetFormBusy(this, true);
+    FCanEditFlags.clear();
+    AttrGrid->SetRowCount(2);
+    try {
+        const int index = cbTagDisp->currentIndex();
+        if (index >= 0 && index < FTagNames.size())
+            FCurrentTag = FTagNames.at(index).left(MaxTagLength);
+        SelectTagRecord();
+        memoDescription->setHtml(FTag.Description);
+
+        if (FAttributes.isEmpty()) {
+            repaint();
+        } else {
+            AttrGrid->SetRowCount(int(FAttributes.size()) + 1);
+            for (int row = 1; row <= FAttributes.size(); ++row) {
+                AddAttributeRow(row, FAttributes.at(row - 1));
+                QCoreApplication::processEvents();
+            }
+            GridPanel->show();
+        }
+        FCurrentDefault = FAttributes.isEmpty() ? QString() : FAttributes.first().DefaultValue;
+        FCurrentType = FAttributes.isEmpty() ? QString() : FAttributes.first().Type;
+        FWorkspace.SetStatusText(0, QStringLiteral(" Ready"));
+    } catch (...) {
+        const QString reason = CaughtErrorText();
+        FLoading = false;
+        FWorkspace.SetStatusText(0, QStringLiteral(" Error"));
+        SetFormBusy(this, false);
+        repaint();
+        RaiseError(QStringLiteral("Can not load attributes: %1"), reason);
+    }
+    FLoading = false;
+    SetFormBusy(this, false);
+    repaint();
+}
+
+void TfrmTagInspector::AddAttributeRow(int row, const AttrRecord &attribute)
+{
+    AttrGrid->SetCells(NameCol, row, TagInspectorRules::DisplayName(attribute));
+    FCanEditFlags.append(attribute.CanEdit ? QStringLiteral("True") : QStringLiteral("False"));
+    AttrGrid->SetCells(IncludeCol, row, QString());
+    AttrGrid->SetCells(ValueCol, row, TagInspectorRules::InitialValue(attribute));
+    const int dataRow = row - AttrGrid->FixedRows();
+    for (int col : {NameCol, IncludeCol})
+        AttrGrid->item(dataRow, col)->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+
+    auto *include = new QCheckBox(AttrGrid->viewport());
+    include->setFocusPolicy(Qt::ClickFocus);
+    AttrGrid->SetObjects(IncludeCol, row, include);
+
+    if (TagInspectorRules::HasList(attribute)) {
+        auto *list = new QComboBox(AttrGrid->viewport());
+        list->setEditable(false);
+        AttrGrid->SetObjects(ValueCol, row, list);
+        FillLookupCombo(*list, attribute);
+        SelectComboValue(*list, attribute.DefaultValue.trimmed());
+        connect(list, &QComboBox::activated, this, [this, list] { ValueComboChange(list); });
+        list->installEventFilter(this);
+    }
+    AttrGrid->LayoutControls();
+}
+
+void TfrmTagInspector::ClearAttrGrid()
+{
+    GridPanel->hide();
+    for (int row = AttrGrid->FixedRows(); row < AttrGrid->RowCount(); ++row) {
+        for (int col : {IncludeCol, ValueCol}) {
+            QWidget *control = AttrGrid->Objects(col, row);
+            AttrGrid->SetObjects(col, row, nullptr);
+            delete control;
+        }
+        for (int col : {NameCol, IncludeCol, ValueCol})
+            AttrGrid->SetCells(col, row, QString());
+    }
+}
+
+void TfrmTagInspector::FillLookupCombo(QComboBox &list, const AttrRecord &attribute)
+{
+    const QSignalBlocker blocker(&list);
+    list.addItems(FDataMod.Store().LookupValues(attribute.LookupIndex));
+    // A list starts without a choice until the default picks one.
+    list.setCurrentIndex(-1);
+}
+
+void TfrmTagInspector::SelectComboValue(QComboBox &list, const QString &value)
+{
+    QStringList items;
+    for (int i = 0; i < list.count(); ++i)
+        items.append(list.itemText(i));
+    const int index = TagInspectorRules::InitialListIndex(items, value);
+    if (index >= 0) {
+        const QSignalBlocker blocker(&list);
+        list.setCurrentIndex(index);
+    }
+}
+
+bool TfrmTagInspector::CanEditRow(int row) const
+{
+    return !FCanEditFlags.isEmpty() && row >= 1 && row <= FCanEditFlags.size()
+           && FCanEditFlags.at(row - 1) == QLatin1String("True");
+}
+
+QCheckBox *TfrmTagInspector::IncludeBox(int row) const
+{
+    return qobject_cast<QCheckBox *>(AttrGrid->Objects(IncludeCol, row));
+}
+
+QComboBox *TfrmTagInspector::ValueList(int row) const
+{
+    return qobject_cast<QComboBox *>(AttrGrid->Objects(ValueCol, row));
+}
+
+void TfrmTagInspector::ShowValueControl(int row, bool visible)
+{
+    if (QComboBox *list = ValueList(row))
+        list->setVisible(visible);
+}
+
+void TfrmTagInspector::AttrGridSelectCell(int col, int row)
+{
+    if (FLoading || row < 1 || row > FAttributes.size())
+        return;
+    if (col == NameCol) {
+        // The names are not chosen; the row's include mark is.
+        AttrGrid->SetCurrentCell(IncludeCol, row);
+        return;
+    }
+    FCurrentRow = row;
+    if (row != FPreviousRow) {
+        const AttrRecord &attribute = FAttributes.at(row - 1);
+        FCurrentDefault = attribute.DefaultValue;
+        FCurrentType = attribute.Type;
+        ShowValueControl(row, true);
+        if (FPreviousRow != row)
+            ShowValueControl(FPreviousRow, false);
+        FPreviousRow = row;
+    }
+    AttrGrid->setEditTriggers(col == ValueCol && CanEditRow(row)
+                                  ? QAbstractItemView::AnyKeyPressed
+                                        | QAbstractItemView::EditKeyPressed
+                                        | QAbstractItemView::SelectedClicked
+                                  : QAbstractItemView::NoEditTriggers);
+    ShowValueControl(row, true);
+    update();
+}
+
+void TfrmTagInspector::AttrGridDblClick()
+{
+    Handle([this] {
+        const int row = AttrGrid->Row();
+        if (!CanEditRow(row) || AttrGrid->Col() != ValueCol
+            || FCurrentDefault != QLatin1String("Select"))
+            return;
+        try {
+            const QString chosen = FHost.SelectFile(FCurrentType);
+            if (chosen.isEmpty())
+                return;
+            const TfrmMDIChild *page = FWorkspace.ActiveDocument();
+            const QString pageFile = page && !page->IsUntitled() ? page->FileName() : QString();
+            AttrGrid->SetCells(ValueCol, row, TagInspectorRules::FileReference(chosen, pageFile));
+        } catch (...) {
+            RaiseError(QStringLiteral("Can not find attribute: %1"), CaughtErrorText());
+        }
+    });
+}
+
+void TfrmTagInspector::ValueComboChange(QComboBox *list)
+{
+    for (int row = 1; list && row <= FAttributes.size(); ++row) {
+        if (ValueList(row) == list) {
+            if (!list->currentText().isEmpty())
+                AttrGrid->SetCells(ValueCol, row, list->currentText());
+            return;
+        }
+    }
+}
+
+bool TfrmTagInspector::ValueComboKeyDown(int key)
+{
+    if (key != Qt::Key_Down && key != Qt::Key_Up)
+        return false;
+    const int row = FCurrentRow;
+    if (key == Qt::Key_Down && row < FAttributes.size())
+        AttrGrid->SetCurrentCell(ValueCol, row + 1);
+    else if (key == Qt::Key_Up && row > 1)
+        AttrGrid->SetCurrentCell(ValueCol, row - 1);
+    if (QComboBox *list = ValueList(FCurrentRow))
+        list->setFocus();
+    else
+        AttrGrid->setFocus();
+    return true;
+}
+
+void TfrmTagInspector::AttrGridKeyUp(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (key != Qt::Key_V || modifiers != Qt::ControlModifier)
+        return;
+    const int row = AttrGrid->Row();
+    if (AttrGrid->Col() == ValueCol && CanEditRow(row))
+        AttrGrid->SetCells(ValueCol, row, QGuiApplication::clipboard()->text());
+}
+
+QList<InspectorRowState> TfrmTagInspector::RowStates() const
+{
+    QList<InspectorRowState> rows;
+    for (int row = 1; row <= FAttributes.size(); ++row) {
+        InspectorRowState state;
+        const QCheckBox *include = IncludeBox(row);
+        state.Included = include && include->isChecked();
+        state.Value = AttrGrid->Cells(ValueCol, row);
+        if (const QComboBox *list = ValueList(row))
+            state.ListText = list->currentText();
+        rows.append(state);
+    }
+    return rows;
+}
+
+QString TfrmTagInspector::GenerateAttributes()
+{
+    if (FWorkspace.DocumentCount() == 0 || FAttributes.isEmpty())
+        return QString();
+    return TagInspectorRules::GenerateAttributes(FTag, FAttributes, RowStates(),
+                                                 FWorkspace.Options().cbAttrUpperCase());
+}
+
+void TfrmTagInspector::InsertInspectorTag()
+{
+    if (FTag.TagName.isEmpty()) {
+        FWorkspace.ErrorBeep();
+        return;
+    }
+    TagInspectorRules::InsertInspectorTag(FWorkspace, FTag, FAttributes, RowStates());
+}
+
+void TfrmTagInspector::InsertInspectorAttributes()
+{
+    TagInspectorRules::InsertInspectorAttributes(FWorkspace, FTag, FAttributes, RowStates());
+}
+
+void TfrmTagInspector::TagGroupsChanged(QObject *sender)
+{
+    cbTagDisp->clear();
+    FTagNames.clear();
+    FWorkspace.SetStatusText(0, QStringLiteral(" Ready"));
+    try {
+        const QString group = cbTagGroups->currentText();
+        if (group == AllTagsName)
+            LoadTagList(FAllTagsCode);
+        else
+            LoadTagList(FHost.LookupData().Lookup(TagGroupsKey, group).toInt());
+        LoadAttributes();
+        ShowFirstRow();
+        if (sender != FHost.TagGroupPageControl())
+            FHost.SelectTagGroupPage(group);
+        FWorkspace.SetStatusText(0, QStringLiteral(" Ready"));
+    } catch (...) {
+        const QString reason = CaughtErrorText();
+        FWorkspace.SetStatusText(0, QStringLiteral(" Error"));
+        SetFormBusy(this, false);
+        RaiseError(QStringLiteral("Can not load tags: %1"), reason);
+    }
+}
+
+void TfrmTagInspector::ShowFirstRow()
+{
+    if (FAttributes.isEmpty())
+        return;
+    {
+        const QSignalBlocker blocker(AttrGrid);
+        AttrGrid->SetCurrentCell(IncludeCol, 1);
+    }
+    AttrGridSelectCell(IncludeCol, 1);
+}
+
+void TfrmTagInspector::SelectGroupEntry(const QString &page)
+{
+    const QString group =
+        page.compare(ImagePage, Qt::CaseInsensitive) == 0 ? ImageGroup : page;
+    for (int i = 0; i < cbTagGroups->count(); ++i) {
+        if (cbTagGroups->itemText(i).compare(group, Qt::CaseInsensitive) == 0) {
+            cbTagGroups->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+bool TfrmTagInspector::ChooseTagGroup(const QString &group, QObject *sender)
+{
+    const int index = cbTagGroups->findText(group, Qt::MatchFixedString);
+    if (index < 0)
+        return false;
+    cbTagGroups->setCurrentIndex(index);
+    cbTagGroupsChange(sender);
+    return true;
+}
+
+bool TfrmTagInspector::ChooseTag(const QString &display)
+{
+    const int index = cbTagDisp->findText(display, Qt::MatchFixedString);
+    if (index < 0)
+        return false;
+    cbTagDisp->setCurrentIndex(index);
+    cbTagDispChange();
+    return true;
+}
+
+bool TfrmTagInspector::StayOnTop() const
+{
+    return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void TfrmTagInspector::Handle(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (...) {
+        Dialogs::Instance().MessageBox(MsgKind::Error, CaughtErrorText(), mbOK);
+    }
+}
+
+// --- handlers ---
+
+void TfrmTagInspector::FormShow()
+{
+}
+
+void TfrmTagInspector::FormClose()
+{
+    FHost.InspectorClosed();
+}
+
+void TfrmTagInspector::FormActivate()
+{
+    update();
+}
+
+void TfrmTagInspector::FormResize()
+{
+    update();
+}
+
+void TfrmTagInspector::cbTagGroupsChange(QObject *sender)
+{
+    Handle([this, sender] { TagGroupsChanged(sender); });
+}
+
+void TfrmTagInspector::cbTagDispChange()
+{
+    Handle([this] {
+        LoadAttributes();
+        ShowFirstRow();
+        GridPanel->setVisible(!FAttributes.isEmpty());
+        AttrGrid->viewport()->update();
+        PageControl->update();
+        update();
+    });
+}
+
+void TfrmTagInspector::sbInsertTagClick()
+{
+    Handle([this] { InsertInspectorTag(); });
+    FHost.ActivateMainWindow();
+}
+
+void TfrmTagInspector::sbAttributesClick()
+{
+    Handle([this] { InsertInspectorAttributes(); });
+    FHost.ActivateMainWindow();
+}
+
+void TfrmTagInspector::sbHelpClick()
+{
+    Help::Instance().ShowTopic(QStringLiteral("TAG_INSPECTOR"));
+}
+
+void TfrmTagInspector::sbCloseClick()
+{
+    close();
+}
+
+void TfrmTagInspector::cbStayOnTopClick()
+{
+    // Changing the window's style hides it; the lists keep their choices.
+    const int group = cbTagGroups->currentIndex();
+    const int tag = cbTagDisp->currentIndex();
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, cbStayOnTop->isChecked());
+    if (shown)
+        show();
+    cbTagGroups->setCurrentIndex(group);
+    cbTagDisp->setCurrentIndex(tag);
+}
+
+// --- events ---
+
+bool TfrmTagInspector::event(QEvent *event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        FHost.ShowHint(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
+        FormActivate();
+    return QWidget::event(event);
+}
+
+bool TfrmTagInspector::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool press = event->type() == QEvent::KeyPress;
+    const bool release = event->type() == QEvent::KeyRelease;
+    if (!press && !release)
+        return QWidget::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+
+    if (watched == AttrGrid) {
+        const bool paste = key->key() == Qt::Key_V && key->modifiers() == Qt::ControlModifier;
+        if (release) {
+            AttrGridKeyUp(key->key(), key->modifiers());
+            return paste;
+        }
+        if (paste)
+            return true;  // pasted when the key comes up
+        if (key->key() == Qt::Key_Space && AttrGrid->Col() == IncludeCol) {
+            if (QCheckBox *include = IncludeBox(AttrGrid->Row()))
+                include->toggle();
+            return true;
+        }
+        return false;
+    }
+    if (press && qobject_cast<QComboBox *>(watched)
+        && !(key->modifiers() & Qt::AltModifier))
+        return ValueComboKeyDown(key->key());
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmTagInspector::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+    FormClose();
+}
+
+void TfrmTagInspector::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    FormShow();
+}
+
+void TfrmTagInspector::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
 }

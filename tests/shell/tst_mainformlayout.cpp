@@ -3,7 +3,7 @@
 #include "controls/PanelStatusBar.h"
 #include "platform/ScriptedDialogs.h"
 #include "shell/DocumentArea.h"
-#include "shell/Hints.h"
+#include "controls/Hints.h"
 #include "shell/MessageNotebook.h"
 #include "shell/TfrmMainForm.h"
 #include "shell/WindowPlacer.h"

@@ -107,6 +107,7 @@ void TestTagCommands::initTestCase()
             store.Create(table);
         if (!store.IsOpen(TagStore::Table::Tags))
             store.Open(TagStore::Table::Tags);
+        store.AddTagGroup({QStringLiteral("All Tags"), 0});
         for (const QString &button : TagButtonNames) {
             const QString name = ExpectedTag(button);
             store.AddTag(Tag(name, !OneSided.contains(name), QStringLiteral("prompt")));
@@ -120,7 +121,8 @@ void TestTagCommands::init()
 {
     FDialogs = std::make_unique<ScriptedDialogs>();
     FForm = std::make_unique<TfrmMainForm>();
-    FInspector = std::make_unique<TfrmTagInspector>(*FForm, *FDataMod);
+    FInspector = std::make_unique<TfrmTagInspector>(*FForm, *FDataMod, *FForm, FForm.get());
+    QVERIFY2(FatalErrorText().isEmpty(), qPrintable(FatalErrorText()));
     LiveOptionValues &options = FForm->OptionValues();
     options.tagPrompt = true;
     options.tagUpperCase = true;

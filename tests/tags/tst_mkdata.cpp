@@ -132,7 +132,7 @@ void TestMkData::attributesAreNumberedWithSetsExpanded()
         QCOMPARE(table[i].DisplayOrder, i + 1);
         names.append(table[i].Attribute);
     }
-    QCOMPARE(names, QStringList({"BORDER", "ALIGN", "ID", "CLASS", "NOWRAP", "DIR", "SUMMARY"}));
+    QCOMPARE(names, QStringList({"BORDER", "ALIGN", "ID", "CLASS", "NOWRAP", "DIR", "SUMMARY", "BGCOLOR"}));
 
     // A plain cell with its default and quote.
     QCOMPARE(table[0].DefaultValue, QStringLiteral("1"));
@@ -144,22 +144,30 @@ void TestMkData::attributesAreNumberedWithSetsExpanded()
     QCOMPARE(table[1].ControlType, QStringLiteral("TCOMBOBOX"));
     QCOMPARE(table[1].LookupIndex, 1);
     QVERIFY(!table[1].CanEdit);
-    QCOMPARE(table[1].SurroundedBy, QString());
-    // A flag without a value.
+    // Values are quoted unless the source says otherwise.
+    QCOMPARE(table[1].SurroundedBy, QStringLiteral("\""));
+    // A flag without a value, and without quotes.
     QCOMPARE(table[4].Type, QStringLiteral("NOVALUE"));
     QVERIFY(!table[4].CanEdit);
+    QCOMPARE(table[4].SurroundedBy, QString());
     // From a set, with the set's value list.
     QCOMPARE(table[5].LookupIndex, 2);
     // canEdit given in the source wins.
     QCOMPARE(table[6].LookupIndex, 3);
     QVERIFY(table[6].CanEdit);
+    // An empty quote writes the value bare.
+    QCOMPARE(table[6].SurroundedBy, QString());
+    // A colour list is a typed row: its name is written as its value.
+    QCOMPARE(table[7].ControlType, QStringLiteral("TCOMBOBOX"));
+    QVERIFY(table[7].CanEdit);
 
     const QList<AttrRecord> body = store.Attributes(QStringLiteral("BODY"));
     QCOMPARE(body.size(), 3);
     QCOMPARE(body[0].ControlType, QStringLiteral("TOPENDIALOG"));
     QCOMPARE(body[0].DefaultValue, QStringLiteral("Select"));
     QCOMPARE(body[0].Type, QStringLiteral("GIF"));
-    QVERIFY(!body[0].CanEdit);
+    // A file is chosen or typed.
+    QVERIFY(body[0].CanEdit);
     QCOMPARE(body[2].Attribute, QStringLiteral("CLASS"));
     QCOMPARE(body[2].DisplayOrder, 3);
     QVERIFY(store.Attributes(QStringLiteral("td")).isEmpty());

@@ -1,6 +1,6 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/Hints.h"
+#include "controls/Hints.h"
 
 #include <QAction>
 #include <QVariant>
