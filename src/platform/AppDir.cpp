@@ -17,6 +17,10 @@ namespace {
 const QString dataName = QStringLiteral("DATA");
 const QString helpName = QStringLiteral("HELP");
 const QString webPagesName = QStringLiteral("WEB PAGES");
+// The tables of DATA/ that only the program writes: the catalogue and tips.
+const QStringList programTables{QStringLiteral("tags.db"), QStringLiteral("attr.db"),
+                                QStringLiteral("lkpattr.db"), QStringLiteral("taggrp.db"),
+                                QStringLiteral("tips.db")};
 
 struct State {
     bool resolved = false;
@@ -171,14 +175,14 @@ QString AppDir::PrepareUserDir(const QString &userDir, const QString &shippedDir
             }
             continue;
         }
-        const QString copyError = CopyMissing(source, target);
+        const QString copyError = CopyMissing(source, target, name == helpName);
         if (error.isEmpty())
             error = copyError;
     }
     return error;
 }
 
-QString AppDir::CopyMissing(const QString &from, const QString &to)
+QString AppDir::CopyMissing(const QString &from, const QString &to, bool refreshAll)
 {
     QString error = makeFolder(to);
     if (!error.isEmpty())
@@ -196,18 +200,33 @@ QString AppDir::CopyMissing(const QString &from, const QString &to)
                 return error;
             continue;
         }
-        // Never replace what is there: the user may have changed it.
-        if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
+        const QFileInfo existing(target);
+        const bool present = existing.exists() || existing.isSymLink();
+        // What the user may have changed is never replaced; the program's
+        // own files give way to a newer shipped copy.
+        const bool programOwned = refreshAll || programTables.contains(info.fileName());
+        if (present && (!programOwned || existing.isSymLink() || !existing.isFile()
+                        || info.lastModified() <= existing.lastModified()))
             continue;
-        error = makeFolder(QFileInfo(target).absolutePath());
+        error = makeFolder(existing.absolutePath());
         if (!error.isEmpty())
             return error;
         QFile source(info.filePath());
-        // QFile::copy writes a temporary file and renames it, so an
-        // interrupted copy never leaves a half file under the real name.
-        if (!source.copy(target)) {
+        // The copy is written under a temporary name and renamed over the
+        // real one, so an interrupted copy never leaves a half file there.
+        const QString partial = target + QStringLiteral(".partial");
+        QFile::remove(partial);
+        if (!source.copy(partial)) {
             return QStringLiteral("Can not copy \"%1\" to \"%2\": %3")
                 .arg(nativeText(info.filePath()), nativeText(target), source.errorString());
+        }
+        std::error_code renameError;
+        std::filesystem::rename(partial.toStdString(), target.toStdString(), renameError);
+        if (renameError) {
+            QFile::remove(partial);
+            return QStringLiteral("Can not copy \"%1\" to \"%2\": %3")
+                .arg(nativeText(info.filePath()), nativeText(target),
+                     QString::fromStdString(renameError.message()));
         }
         // Installed files may be read-only; the user's copies must not be.
         QFile::setPermissions(target, QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);

@@ -34,7 +34,10 @@ public:
     static QString ShippedDirBeside(const QString &executableDir);
 
     // Copies the missing files of shippedDir's DATA/ and HELP/ into userDir
-    // (never replacing a file that is there) and creates WEB PAGES/.
+    // and creates WEB PAGES/. Files the user owns (the link catalogue, the
+    // setup record, templates) are never replaced; the program's own (the
+    // tag catalogue, the tips, the help pages) are replaced when the
+    // shipped copy is newer, so an updated program brings its corrections.
     // Returns an error text, empty on success.
     static QString PrepareUserDir(const QString &userDir, const QString &shippedDir);
 
@@ -45,5 +48,6 @@ public:
 
 private:
     static QString Resolve(QString &error);
-    static QString CopyMissing(const QString &from, const QString &to);
+    // refreshAll: every file of the folder belongs to the program.
+    static QString CopyMissing(const QString &from, const QString &to, bool refreshAll);
 };

@@ -113,6 +113,8 @@ TagInspectorControls TagInspectorFormBuilder::Build(QWidget &window)
     ui.AttrGrid->setSelectionBehavior(QAbstractItemView::SelectItems);
     ui.AttrGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui.AttrGrid->setWordWrap(false);
+    // Compact rows: a line of text with room for a check box or a list.
+    ui.AttrGrid->SetDefaultRowHeight(ui.AttrGrid->fontMetrics().height() + 10);
     // The selected cell looks like any other while the grid has no focus.
     QPalette palette = ui.AttrGrid->palette();
     palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Base));

@@ -8,6 +8,7 @@
 #include "shell/RecentFiles.h"
 #include "shell/TfrmOptions.h"
 #include "editor/PageFiles.h"
+#include "support/ShippedData.h"
 #include <QCheckBox>
 
 #include <QElapsedTimer>
@@ -29,13 +30,7 @@ private slots:
 // The program folder gets the tables the build made.
 void TestStartUp::initTestCase()
 {
-    const QDir built(qEnvironmentVariable("QUILLON_BINARY_DIR") + QStringLiteral("/DATA"));
-    const QDir home(qEnvironmentVariable("QUILLON_HOME"));
-    QVERIFY(home.mkpath(QStringLiteral("DATA")));
-    const QStringList tables = built.entryList({QStringLiteral("*.db")}, QDir::Files);
-    QVERIFY2(tables.size() == 8, "the build's DATA folder holds the eight tables");
-    for (const QString &table : tables)
-        QVERIFY(QFile::copy(built.filePath(table), home.filePath(QStringLiteral("DATA/") + table)));
+    QCOMPARE(CopyShippedTables(qEnvironmentVariable("QUILLON_HOME")), 8);
 }
 
 void TestStartUp::startsInOrderAndShowsTheMainWindow()

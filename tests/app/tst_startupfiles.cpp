@@ -6,6 +6,7 @@
 #include "platform/ScriptedDialogs.h"
 #include "shell/TfrmMainForm.h"
 
+#include "support/ShippedData.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -29,13 +30,7 @@ private:
 
 void TestStartUpFiles::initTestCase()
 {
-    const QDir built(qEnvironmentVariable("QUILLON_BINARY_DIR") + QStringLiteral("/DATA"));
-    const QDir home(qEnvironmentVariable("QUILLON_HOME"));
-    QVERIFY(home.mkpath(QStringLiteral("DATA")));
-    const QStringList tables = built.entryList({QStringLiteral("*.db")}, QDir::Files);
-    QVERIFY(!tables.isEmpty());
-    for (const QString &table : tables)
-        QVERIFY(QFile::copy(built.filePath(table), home.filePath(QStringLiteral("DATA/") + table)));
+    QCOMPARE(CopyShippedTables(qEnvironmentVariable("QUILLON_HOME")), 8);
 }
 
 QString TestStartUpFiles::WritePage(const QString &name)

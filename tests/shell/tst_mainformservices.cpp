@@ -9,6 +9,7 @@
 #include "shell/MessageNotebook.h"
 #include "shell/TfrmMainForm.h"
 #include "shell/WindowPlacer.h"
+#include "support/ShippedData.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,14 +24,6 @@
 // The services other windows ask of the main window, and its start and
 // end: beep rule, hints, status panels, tag pages, bars, placement,
 // commands by name, the fatal start-up error.
-namespace QTest {
-template <> char *toString(const WindowPlacement &p)
-{
-    return qstrdup(QStringLiteral("{maximized %1, on top %2, %3, %4, %5 x %6}")
-                       .arg(p.Maximized).arg(p.StayOnTop).arg(p.Left).arg(p.Top)
-                       .arg(p.Width).arg(p.Height).toLatin1().constData());
-}
-}
 
 class TestMainFormServices : public QObject {
     Q_OBJECT

@@ -9,6 +9,7 @@
 #include "platform/RecordingHelp.h"
 #include "platform/ScriptedDialogs.h"
 #include "support/FakeWorkspace.h"
+#include "support/ShippedData.h"
 #include "tags/InspectorHost.h"
 #include "tags/TDataMod.h"
 #include "tags/TfrmTagInspector.h"
@@ -135,10 +136,7 @@ private:
 
 void TestTagInspector::initTestCase()
 {
-    const QDir built(qEnvironmentVariable("QUILLON_BINARY_DIR") + QStringLiteral("/DATA"));
-    QVERIFY(QDir(FDir.path()).mkpath(QStringLiteral("DATA")));
-    for (const QString &table : built.entryList({QStringLiteral("*.db")}, QDir::Files))
-        QVERIFY(QFile::copy(built.filePath(table), FDir.filePath(QStringLiteral("DATA/") + table)));
+    QCOMPARE(CopyShippedTables(FDir.path()), 8);
     FatalErrorText().clear();
     FDataMod = std::make_unique<TDataMod>(FDir.path());
     QVERIFY2(FatalErrorText().isEmpty(), qPrintable(FatalErrorText()));
