@@ -202,11 +202,13 @@ QString AppDir::CopyMissing(const QString &from, const QString &to, bool refresh
         }
         const QFileInfo existing(target);
         const bool present = existing.exists() || existing.isSymLink();
-        // What the user may have changed is never replaced; the program's
-        // own files give way to a newer shipped copy.
+        // What the user may have changed is never replaced. The program's
+        // own files carry the shipped copy's time; one whose time or size
+        // differs from the shipped copy is replaced by it.
         const bool programOwned = refreshAll || programTables.contains(info.fileName());
         if (present && (!programOwned || existing.isSymLink() || !existing.isFile()
-                        || info.lastModified() <= existing.lastModified()))
+                        || (info.lastModified() == existing.lastModified()
+                            && info.size() == existing.size())))
             continue;
         error = makeFolder(existing.absolutePath());
         if (!error.isEmpty())
@@ -220,6 +222,13 @@ QString AppDir::CopyMissing(const QString &from, const QString &to, bool refresh
             return QStringLiteral("Can not copy \"%1\" to \"%2\": %3")
                 .arg(nativeText(info.filePath()), nativeText(target), source.errorString());
         }
+        // Installed files may be read-only; the user's copies must not be.
+        QFile::setPermissions(partial, QFile::permissions(partial) | QFile::ReadOwner | QFile::WriteOwner);
+        {
+            QFile copied(partial);
+            if (copied.open(QIODevice::ReadWrite))
+                copied.setFileTime(info.lastModified(), QFileDevice::FileModificationTime);
+        }
         std::error_code renameError;
         std::filesystem::rename(partial.toStdString(), target.toStdString(), renameError);
         if (renameError) {
@@ -228,8 +237,6 @@ QString AppDir::CopyMissing(const QString &from, const QString &to, bool refresh
                 .arg(nativeText(info.filePath()), nativeText(target),
                      QString::fromStdString(renameError.message()));
         }
-        // Installed files may be read-only; the user's copies must not be.
-        QFile::setPermissions(target, QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
     }
     return QString();
 }

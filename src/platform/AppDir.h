@@ -36,8 +36,9 @@ public:
     // Copies the missing files of shippedDir's DATA/ and HELP/ into userDir
     // and creates WEB PAGES/. Files the user owns (the link catalogue, the
     // setup record, templates) are never replaced; the program's own (the
-    // tag catalogue, the tips, the help pages) are replaced when the
-    // shipped copy is newer, so an updated program brings its corrections.
+    // tag catalogue, the tips, the help pages) are copied with the shipped
+    // file's time and replaced whenever the shipped copy's time or size
+    // differs, so an updated program brings its corrections.
     // Returns an error text, empty on success.
     static QString PrepareUserDir(const QString &userDir, const QString &shippedDir);
 
