@@ -10,6 +10,7 @@
 #include "editor/Workspace.h"
 #include "platform/Dialogs.h"
 #include "platform/ProductInfo.h"
+#include "platform/RaisedError.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -36,12 +37,6 @@ public:
 private:
     Workspace &FWorkspace;
 };
-
-QString ErrorText(const std::exception &error)
-{
-    const QString text = QString::fromLocal8Bit(error.what());
-    return text.isEmpty() ? QStringLiteral("Unknown error") : text;
-}
 
 bool HasWildcard(const QString &name)
 {
@@ -90,10 +85,8 @@ TfrmMDIChild *PageFiles::CreateNewPage()
         QCoreApplication::processEvents();
         FWorkspace.SetModifiedIndicatorOn(true);
         return page;
-    } catch (const std::exception &error) {
-        failure = QString::fromLocal8Bit(error.what());
     } catch (...) {
-        failure = QStringLiteral("Unknown error");
+        failure = CaughtErrorText();
     }
     FWorkspace.SetStatusText(0, QStringLiteral(" Error"));
     Dialogs::Instance().MessageBox(
@@ -183,10 +176,8 @@ TfrmMDIChild *PageFiles::OpenPage(const QString &name)
         FWorkspace.ShowProgress(QStringLiteral(" Load..."));
         QCoreApplication::processEvents();
         return page;
-    } catch (const std::exception &error) {
-        failure = ErrorText(error);
     } catch (...) {
-        failure = QStringLiteral("Unknown error");
+        failure = CaughtErrorText();
     }
     FWorkspace.SetModifiedIndicatorOn(true);
     FWorkspace.SetStatusText(0, QStringLiteral(" Error"));

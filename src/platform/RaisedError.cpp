@@ -5,8 +5,10 @@
 #include <exception>
 #include <stdexcept>
 
-namespace {
-const QString UnknownError = QStringLiteral("Unknown error");
+QString ErrorReason(const QString &text)
+{
+    const QString reason = text.trimmed();
+    return reason.isEmpty() ? QStringLiteral("Unknown error") : reason;
 }
 
 QString CaughtErrorText()
@@ -14,15 +16,13 @@ QString CaughtErrorText()
     try {
         throw;
     } catch (const std::exception &error) {
-        const QString text = QString::fromUtf8(error.what()).trimmed();
-        return text.isEmpty() ? UnknownError : text;
+        return ErrorReason(QString::fromUtf8(error.what()));
     } catch (...) {
-        return UnknownError;
+        return ErrorReason(QString());
     }
 }
 
 void RaiseError(const QString &format, const QString &reason)
 {
-    throw std::runtime_error(
-        format.arg(reason.trimmed().isEmpty() ? UnknownError : reason).toStdString());
+    throw std::runtime_error(format.arg(ErrorReason(reason)).toStdString());
 }

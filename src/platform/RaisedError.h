@@ -8,6 +8,9 @@
 // format such as "Can not load tags: %1", filled with the failure's own
 // text or "Unknown error", and raise it to whoever handles it.
 
+// A failure's own text, trimmed, or "Unknown error" when it has none.
+QString ErrorReason(const QString &text);
+
 // Inside a catch block: the text of the error being handled, or "Unknown
 // error" when it carries none.
 QString CaughtErrorText();

@@ -4,6 +4,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/FatalErrorText.h"
+#include "platform/RaisedError.h"
 #include "platform/RegistryStore.h"
 
 #include <QStandardPaths>
@@ -27,11 +28,6 @@ const QString IndxValue = QStringLiteral("Indx");
 struct RegistryFailure {
     QString message;
 };
-
-QString Fallback(const QString &message)
-{
-    return message.isEmpty() ? QStringLiteral("Unknown error") : message;
-}
 
 void Check(bool ok, const RegistryStore &registry)
 {
@@ -111,7 +107,7 @@ bool SettingsStore::FirstRunSetup(const FirstRunInput &input, QString &workDir)
         if (!CreateFirstRunKeys(input, workDir))
             return false;
     } catch (const RegistryFailure &failure) {
-        FatalErrorText() = QStringLiteral("Can not setup application : %1").arg(Fallback(failure.message));
+        FatalErrorText() = QStringLiteral("Can not setup application : %1").arg(ErrorReason(failure.message));
         return false;
     }
     if (!input.saveSetupDone || !input.saveSetupDone()) {
@@ -200,7 +196,7 @@ bool SettingsStore::LoadOptions(OptionsData &options)
         LoadOptionValues(options);
         LoadEditorValues(options);
     } catch (const RegistryFailure &failure) {
-        FatalErrorText() = QStringLiteral("Can not load options: %1").arg(Fallback(failure.message));
+        FatalErrorText() = QStringLiteral("Can not load options: %1").arg(ErrorReason(failure.message));
         return false;
     }
     if (!LoadCustomColors(options.customColors, false))

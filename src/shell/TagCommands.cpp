@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/TagCommands.h"
 
+#include "controls/ColorText.h"
 #include "controls/LetterCase.h"
 #include "editor/InsertionOperations.h"
 #include "editor/LiveOptions.h"
@@ -9,6 +10,7 @@
 #include "editor/TfrmMDIChild.h"
 #include "platform/Dialogs.h"
 #include "platform/ProductInfo.h"
+#include "shell/FileDialogs.h"
 #include "shell/TfrmMainForm.h"
 #include "tags/TagStore.h"
 #include "tags/TfrmTagInspector.h"
@@ -27,7 +29,6 @@ const QString CrLf = QStringLiteral("\r\n");
 constexpr int AnchorValueOffset = 9;
 constexpr int ImageValueOffset = 10;
 // Silver, where the colour selector starts.
-const QColor ColorSelectorStart(0xC0, 0xC0, 0xC0);
 
 } // namespace
 
@@ -293,11 +294,10 @@ void TagCommands::mnuColorPickerClick()
                                        mbOK);
         return;
     }
-    const std::optional<QColor> color =
-        Dialogs::Instance().ColorDialog(ColorSelectorStart, true, FForm.CustomColors);
-    if (!color)
+    const int color = FForm.FileDialogService().PickColor(false);
+    if (color == FileDialogs::ColorCancelled)
         return;
-    InsertText(FForm, color->toRgb().name(QColor::HexRgb).toUpper(), -1);
+    InsertText(FForm, ColorText(QColor::fromRgb(QRgb(color))), -1);
 }
 
 void TagCommands::sbColorPickerClick()

@@ -401,47 +401,18 @@ bool TfrmMainForm::SaveDocument(TfrmMDIChild *child)
 
 QString TfrmMainForm::PromptOpenFileName()
 {
-    return RunFileDialog(FileDialogs::ModeOpen, QString(), true);
+    return FFileDialogs->RunFileDialog(FileDialogs::ModeOpen, QString(), true);
 }
 
 QString TfrmMainForm::PromptSaveFileName(bool saveAs)
 {
-    return RunFileDialog(saveAs ? FileDialogs::ModeSaveAs : FileDialogs::ModeSave, QString(), true);
+    return FFileDialogs->RunFileDialog(saveAs ? FileDialogs::ModeSaveAs : FileDialogs::ModeSave,
+                                       QString(), true);
 }
 
 void TfrmMainForm::AddRecentFile(const QString &fileName)
 {
     RecentFileList->AddRecentFile(fileName);
-}
-
-QString TfrmMainForm::RunFileDialog(int mode, const QString &kind, bool fullPath)
-{
-    return FFileDialogs->RunFileDialog(mode, kind, fullPath);
-}
-
-int TfrmMainForm::DialogKindToMode(const QString &word)
-{
-    return FileDialogs::DialogKindToMode(word);
-}
-
-int TfrmMainForm::PickColor(bool restricted)
-{
-    return FFileDialogs->PickColor(restricted);
-}
-
-QString TfrmMainForm::NextNewPageFileName() const
-{
-    return FFileDialogs->NextNewPageFileName();
-}
-
-QString TfrmMainForm::SaveAsDialogFor(const QString &fileName)
-{
-    return FFileDialogs->SaveAsDialogFor(fileName);
-}
-
-QString TfrmMainForm::DocumentTitle(const TfrmMDIChild &document)
-{
-    return FileDialogs::DocumentTitle(document);
 }
 
 void TfrmMainForm::OpenFiles(const QStringList &fileNames)

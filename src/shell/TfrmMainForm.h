@@ -81,12 +81,6 @@ public:
     // The page files and the file and colour dialog services.
     PageFiles &Pages() const { return *FPageFiles; }
     FileDialogs &FileDialogService() const { return *FFileDialogs; }
-    QString RunFileDialog(int mode, const QString &kind, bool fullPath);
-    static int DialogKindToMode(const QString &word);
-    int PickColor(bool restricted);
-    QString NextNewPageFileName() const;
-    QString SaveAsDialogFor(const QString &fileName);
-    static QString DocumentTitle(const TfrmMDIChild &document);
     // Opens page files in turn (those named on the command line or handed
     // over by a later copy of the program).
     void OpenFiles(const QStringList &fileNames);

@@ -100,7 +100,7 @@ QObject *TfrmMainForm::TagGroupPageControl() const
 
 QString TfrmMainForm::SelectFile(const QString &kind)
 {
-    return RunFileDialog(FileDialogs::ModeSelect, kind, true);
+    return FFileDialogs->RunFileDialog(FileDialogs::ModeSelect, kind, true);
 }
 
 void TfrmMainForm::PlaceInspector(QWidget &inspector)

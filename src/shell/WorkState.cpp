@@ -3,6 +3,7 @@
 #include "shell/WorkState.h"
 
 #include "platform/FatalErrorText.h"
+#include "platform/RaisedError.h"
 #include "platform/RegistryStore.h"
 #include "shell/SettingsStore.h"
 
@@ -13,11 +14,6 @@ namespace {
 QString WorkKey()
 {
     return SettingsStore::KeyPath(QStringLiteral("Work"));
-}
-
-QString Fallback(const QString &message)
-{
-    return message.isEmpty() ? QStringLiteral("Unknown error") : message;
 }
 
 } // namespace
@@ -71,7 +67,7 @@ bool WorkState::LoadWorkState(RegistryStore &registry)
     auto read = [&](const QString &name, QString &text) {
         const std::optional<QString> value = registry.ReadText(key, name);
         if (!value) {
-            error = Fallback(registry.LastError());
+            error = ErrorReason(registry.LastError());
             return false;
         }
         text = value->trimmed();
@@ -117,7 +113,7 @@ bool WorkState::SaveWorkState(RegistryStore &registry) const
         && registry.WriteText(key, QStringLiteral("Main Form"), FormatWindowPlacement(main))
         && registry.WriteText(key, QStringLiteral("Tag Inspector"), FormatWindowPlacement(InspectorPlacement));
     if (!saved) {
-        FatalErrorText() = QStringLiteral("Can not save work info: %1").arg(Fallback(registry.LastError()));
+        FatalErrorText() = QStringLiteral("Can not save work info: %1").arg(ErrorReason(registry.LastError()));
         return false;
     }
     return true;

@@ -5,6 +5,7 @@
 #include "controls/FormBusy.h"
 #include "platform/Dialogs.h"
 #include "platform/FatalErrorText.h"
+#include "platform/RaisedError.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,15 +16,6 @@ TDataMod *DataMod = nullptr;
 
 namespace {
 using Table = TagStore::Table;
-
-// The error's own text, or "Unknown error" when it carries none.
-QString ReasonOf(const std::exception *error)
-{
-    QString text;
-    if (error)
-        text = QString::fromStdString(error->what()).trimmed();
-    return text.isEmpty() ? QStringLiteral("Unknown error") : text;
-}
 
 // Leaves the window's busy state however the operation ends.
 class BusyScope {
@@ -106,11 +98,8 @@ bool TDataMod::OpenTables()
             continue;
         try {
             FStore->Open(step.table);
-        } catch (const std::exception &e) {
-            FatalErrorText() = QStringLiteral("Can not open database : %1").arg(ReasonOf(&e));
-            return false;
         } catch (...) {
-            FatalErrorText() = QStringLiteral("Can not open database : %1").arg(ReasonOf(nullptr));
+            FatalErrorText() = QStringLiteral("Can not open database : %1").arg(CaughtErrorText());
             return false;
         }
         // Keeps the splash window painted between the openings.
@@ -125,10 +114,8 @@ QString TDataMod::WithSetupTable(const std::function<void()> &operation)
     try {
         FStore->Open(Table::Qln4);
         operation();
-    } catch (const std::exception &e) {
-        failure = ReasonOf(&e);
     } catch (...) {
-        failure = ReasonOf(nullptr);
+        failure = CaughtErrorText();
     }
     FStore->Close(Table::Qln4);
     return failure;
@@ -168,10 +155,8 @@ bool TDataMod::OpenTips()
         }
         FTipIndex = int(QRandomGenerator::global()->bounded(count));
         return true;
-    } catch (const std::exception &e) {
-        failure = ReasonOf(&e);
     } catch (...) {
-        failure = ReasonOf(nullptr);
+        failure = CaughtErrorText();
     }
     FStore->Close(Table::Tips);
     FLastError = QStringLiteral("Can not open tips database: %1").arg(failure);
@@ -184,10 +169,8 @@ bool TDataMod::CloseTips()
     try {
         FStore->Close(Table::Tips);
         return true;
-    } catch (const std::exception &e) {
-        FLastError = QStringLiteral("Can not close tips database: %1").arg(ReasonOf(&e));
     } catch (...) {
-        FLastError = QStringLiteral("Can not close tips database: %1").arg(ReasonOf(nullptr));
+        FLastError = QStringLiteral("Can not close tips database: %1").arg(CaughtErrorText());
     }
     return false;
 }
@@ -224,12 +207,10 @@ bool TDataMod::MoveLink(int oldCode, int newCode, const QString &linkName, QWidg
         moved.GroupCode = newCode;
         FStore->UpdateLink(oldCode, linkName, moved);
         return true;
-    } catch (const std::exception &e) {
-        QString reason = ReasonOf(&e);
+    } catch (...) {
+        QString reason = CaughtErrorText();
         if (reason.startsWith(QLatin1String("Key violation"), Qt::CaseInsensitive))
             reason = QStringLiteral("This link already exists");
         throw StoreError(QStringLiteral("Can not move the link: %1").arg(reason));
-    } catch (...) {
-        throw StoreError(QStringLiteral("Can not move the link: %1").arg(ReasonOf(nullptr)));
     }
 }

@@ -9,6 +9,7 @@
 #include "editor/TfrmMDIChild.h"
 #include "editor/Workspace.h"
 #include "platform/Dialogs.h"
+#include "platform/RaisedError.h"
 #include "tags/TagStore.h"
 
 #include <QCoreApplication>
@@ -27,7 +28,6 @@ TfrmMDIChild *ActiveDocumentOf(const Workspace &workspace)
 }
 
 const QString InsertFailureFormat = QStringLiteral("Can not insert a tag: %1");
-const QString UnknownError = QStringLiteral("Unknown error");
 
 } // namespace
 
@@ -96,12 +96,8 @@ bool TagInsertion::InsertTag(const QString &name)
         } else {
             notFound = true;
         }
-    } catch (const StoreError &error) {
-        failure = error.Message();
-    } catch (const std::exception &error) {
-        failure = QString::fromLocal8Bit(error.what());
     } catch (...) {
-        failure = UnknownError;
+        failure = CaughtErrorText();
     }
     // The flag is given back before any message box: a box runs its own
     // message loop, and whatever waits for the flag there must not wait
@@ -113,7 +109,7 @@ bool TagInsertion::InsertTag(const QString &name)
         FWorkspace.ErrorBeep();
         ReportInsertFailure(NotFoundText(name));
     } else if (!written) {
-        ReportInsertFailure(failure.isEmpty() ? UnknownError : failure);
+        ReportInsertFailure(ErrorReason(failure));
     }
     QCoreApplication::processEvents();
     return written;
@@ -129,13 +125,8 @@ QString TagInsertion::GetTagPrompt(const QString &name) const
     std::optional<TagRecord> tag;
     try {
         tag = FStore.FindTag(name);
-    } catch (const StoreError &error) {
-        throw StoreError(QStringLiteral("Can not get tag prompt: ") + error.Message());
-    } catch (const std::exception &error) {
-        throw StoreError(QStringLiteral("Can not get tag prompt: ")
-                         + QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        throw StoreError(QStringLiteral("Can not get tag prompt: ") + UnknownError);
+        throw StoreError(QStringLiteral("Can not get tag prompt: ") + CaughtErrorText());
     }
     if (!tag) {
         FWorkspace.ErrorBeep();

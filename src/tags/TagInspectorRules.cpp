@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tags/TagInspectorRules.h"
 
+#include "controls/ColorText.h"
 #include "controls/LetterCase.h"
 #include "editor/InsertionOperations.h"
 #include "editor/LiveOptions.h"
@@ -97,7 +98,7 @@ QString TagInspectorRules::ColorText(const QString &name)
     const QString wanted = name.trimmed();
     for (const char *standard : StandardColors) {
         if (wanted.compare(QLatin1String(standard), Qt::CaseInsensitive) == 0)
-            return QColor(QLatin1String(standard)).name(QColor::HexRgb).toUpper();
+            return ::ColorText(QColor(QLatin1String(standard)));
     }
     throw std::runtime_error(
         (QStringLiteral("\"") + wanted + QStringLiteral("\" is not a colour name")).toStdString());

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tags/TagStore.h"
 
+#include "platform/RaisedError.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -160,10 +162,7 @@ bool IsKeyViolation(const QSqlError &error)
 {
     if (IsKeyViolation(error))
         throw StoreError(KeyViolation(table));
-    QString text = error.text().trimmed();
-    if (text.isEmpty())
-        text = QStringLiteral("Unknown error");
-    throw StoreError(TagStore::FileName(table) + QStringLiteral(": ") + text);
+    throw StoreError(TagStore::FileName(table) + QStringLiteral(": ") + ErrorReason(error.text()));
 }
 
 std::atomic<int> storeCounter{0};
@@ -241,8 +240,7 @@ struct TagStore::Private {
         }
         if (!failure.isEmpty() || !QSqlDatabase::contains(name)) {
             QSqlDatabase::removeDatabase(name);
-            throw StoreError(QStringLiteral("%1: %2").arg(TagStore::FileName(table),
-                                                          failure.isEmpty() ? QStringLiteral("Unknown error") : failure));
+            throw StoreError(QStringLiteral("%1: %2").arg(TagStore::FileName(table), ErrorReason(failure)));
         }
         open.insert(int(table), name);
     }

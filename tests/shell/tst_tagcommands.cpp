@@ -7,6 +7,7 @@
 #include "platform/ScriptedDialogs.h"
 #include "shell/TagCommands.h"
 #include "shell/TfrmMainForm.h"
+#include "support/TestCatalogue.h"
 #include "tags/TDataMod.h"
 #include "tags/TagStore.h"
 #include "tags/TfrmTagInspector.h"
@@ -79,17 +80,6 @@ const QStringList TagButtonNames = {
 // Tags written with one part only.
 const QStringList OneSided = {"BR", "HR", "ISINDEX", "LINK", "BASEFONT", "INPUT", "WBR"};
 
-TagRecord Tag(const QString &name, bool doubleSided, const QString &prompt = QString())
-{
-    TagRecord tag;
-    tag.TagName = name;
-    tag.Display = name;
-    tag.Description = QStringLiteral("<P>") + name + QStringLiteral("</P>");
-    tag.DoubleSideTag = doubleSided;
-    tag.Prompt = prompt.isNull() ? QStringLiteral("") : prompt;
-    return tag;
-}
-
 const QString AnchorPrompt = QStringLiteral("http://www.example.com/");
 }
 
@@ -100,17 +90,13 @@ void TestTagCommands::initTestCase()
     QVERIFY(QDir().mkpath(dataDir));
     {
         TagStore store(dataDir);
-        for (TagStore::Table table :
-             {TagStore::Table::Tags, TagStore::Table::Attr, TagStore::Table::LkpAttr,
-              TagStore::Table::TagGrp, TagStore::Table::Tips, TagStore::Table::Qln4,
-              TagStore::Table::Groups, TagStore::Table::Links})
-            store.Create(table);
+        CreateEmptyTables(store);
         if (!store.IsOpen(TagStore::Table::Tags))
             store.Open(TagStore::Table::Tags);
         store.AddTagGroup({QStringLiteral("All Tags"), 0});
         for (const QString &button : TagButtonNames) {
             const QString name = ExpectedTag(button);
-            store.AddTag(Tag(name, !OneSided.contains(name), QStringLiteral("prompt")));
+            store.AddTag(MakeTag(name, !OneSided.contains(name), QStringLiteral("prompt")));
         }
     }
     FDataMod = std::make_unique<TDataMod>(FDir.path());
@@ -223,7 +209,7 @@ void TestTagCommands::anchorWithoutItsCatalogueEntry()
     QCOMPARE(FDialogs->Messages().size(), 1);
     QCOMPARE(FDialogs->Messages().first().text,
              QStringLiteral("Can not insert a tag: can not find the tag \"A\"."));
-    FDataMod->Store().AddTag(Tag(QStringLiteral("A"), true, QStringLiteral(" ") + AnchorPrompt));
+    FDataMod->Store().AddTag(MakeTag(QStringLiteral("A"), true, QStringLiteral(" ") + AnchorPrompt));
 }
 
 void TestTagCommands::anchorWithPromptInLowerCase()

@@ -4,6 +4,7 @@
 #include "editor/TfrmMDIChild.h"
 #include "platform/ScriptedDialogs.h"
 #include "support/FakeWorkspace.h"
+#include "support/TestCatalogue.h"
 #include "tags/TagInspectorRules.h"
 #include "tags/TagStore.h"
 
@@ -59,17 +60,6 @@ private:
 
 namespace {
 
-TagRecord Tag(const QString &name, bool doubleSided)
-{
-    TagRecord tag;
-    tag.TagName = name;
-    tag.Display = name;
-    tag.Description = QStringLiteral("<P>") + name + QStringLiteral("</P>");
-    tag.DoubleSideTag = doubleSided;
-    tag.Prompt = QStringLiteral("Text here");
-    return tag;
-}
-
 AttrRecord Attr(const QString &tag, int order, const QString &name, bool canEdit,
                 const QString &type = QStringLiteral(""),
                 const QString &controlType = QStringLiteral(""),
@@ -117,13 +107,13 @@ void TestInspectorRules::initTestCase()
     const QString td = QStringLiteral("TD");
     const QString table = QStringLiteral("TABLE");
     const QString doc = QStringLiteral("!DOCTYPE");
-    FStore->AddTag(Tag(table, true));
-    FStore->AddTag(Tag(td, true));
-    FStore->AddTag(Tag(QStringLiteral("BR"), false));
-    FStore->AddTag(Tag(QStringLiteral("P"), true));
-    FStore->AddTag(Tag(QStringLiteral("!"), false));
-    FStore->AddTag(Tag(doc, false));
-    FStore->AddTag(Tag(QStringLiteral("IMG"), false));
+    FStore->AddTag(MakeTag(table, true, QStringLiteral("Text here")));
+    FStore->AddTag(MakeTag(td, true, QStringLiteral("Text here")));
+    FStore->AddTag(MakeTag(QStringLiteral("BR"), false, QStringLiteral("Text here")));
+    FStore->AddTag(MakeTag(QStringLiteral("P"), true, QStringLiteral("Text here")));
+    FStore->AddTag(MakeTag(QStringLiteral("!"), false, QStringLiteral("Text here")));
+    FStore->AddTag(MakeTag(doc, false, QStringLiteral("Text here")));
+    FStore->AddTag(MakeTag(QStringLiteral("IMG"), false, QStringLiteral("Text here")));
 
     FStore->AddAttribute(Attr(table, 1, QStringLiteral("BORDER"), true));
     FStore->AddAttribute(Attr(table, 2, QStringLiteral("bgcolor"), true, QStringLiteral("Color"),

@@ -4,6 +4,7 @@
 #include "editor/TfrmMDIChild.h"
 #include "platform/ScriptedDialogs.h"
 #include "support/FakeWorkspace.h"
+#include "support/TestCatalogue.h"
 #include "tags/TagInsertion.h"
 #include "tags/TagStore.h"
 
@@ -58,19 +59,6 @@ private:
     TRCRichEdit *Editor() const { return FWorkspace->ActiveDocument()->EditMemo; }
 };
 
-namespace {
-TagRecord Tag(const QString &name, bool doubleSided, const QString &prompt = QString())
-{
-    TagRecord tag;
-    tag.TagName = name;
-    tag.Display = name;
-    tag.Description = QStringLiteral("<P>") + name + QStringLiteral("</P>");
-    tag.DoubleSideTag = doubleSided;
-    tag.Prompt = prompt.isNull() ? QStringLiteral("") : prompt;
-    return tag;
-}
-}
-
 void TestTagInsertion::initTestCase()
 {
     QVERIFY(FDir.isValid());
@@ -78,10 +66,10 @@ void TestTagInsertion::initTestCase()
     FStore->Create(TagStore::Table::Tags);
     if (!FStore->IsOpen(TagStore::Table::Tags))
         FStore->Open(TagStore::Table::Tags);
-    FStore->AddTag(Tag(QStringLiteral("H1"), true, QStringLiteral("  Heading text \r\n")));
-    FStore->AddTag(Tag(QStringLiteral("BR"), false));
-    FStore->AddTag(Tag(QStringLiteral("B"), true, QStringLiteral("Bold text")));
-    FStore->AddTag(Tag(QStringLiteral("TD"), true));
+    FStore->AddTag(MakeTag(QStringLiteral("H1"), true, QStringLiteral("  Heading text \r\n")));
+    FStore->AddTag(MakeTag(QStringLiteral("BR"), false));
+    FStore->AddTag(MakeTag(QStringLiteral("B"), true, QStringLiteral("Bold text")));
+    FStore->AddTag(MakeTag(QStringLiteral("TD"), true));
 }
 
 void TestTagInsertion::init()

@@ -10,6 +10,7 @@
 #include "platform/ScriptedDialogs.h"
 #include "support/FakeWorkspace.h"
 #include "support/ShippedData.h"
+#include "support/TestCatalogue.h"
 #include "tags/InspectorHost.h"
 #include "tags/TDataMod.h"
 #include "tags/TfrmTagInspector.h"
@@ -221,11 +222,7 @@ void TestTagInspector::creationFailuresStopTheStartUp()
     QVERIFY(QDir().mkpath(data));
     {
         TagStore store(data);
-        for (TagStore::Table table :
-             {TagStore::Table::Tags, TagStore::Table::Attr, TagStore::Table::LkpAttr,
-              TagStore::Table::TagGrp, TagStore::Table::Tips, TagStore::Table::Qln4,
-              TagStore::Table::Groups, TagStore::Table::Links})
-            store.Create(table);
+        CreateEmptyTables(store);
         store.AddTagGroup({QStringLiteral("Form"), 7});
     }
     {
