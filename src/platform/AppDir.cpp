@@ -230,7 +230,8 @@ QString AppDir::CopyMissing(const QString &from, const QString &to, bool refresh
                 copied.setFileTime(info.lastModified(), QFileDevice::FileModificationTime);
         }
         std::error_code renameError;
-        std::filesystem::rename(partial.toStdString(), target.toStdString(), renameError);
+        std::filesystem::rename(QFile::encodeName(partial).toStdString(),
+                                QFile::encodeName(target).toStdString(), renameError);
         if (renameError) {
             QFile::remove(partial);
             return QStringLiteral("Can not copy \"%1\" to \"%2\": %3")

@@ -14,16 +14,12 @@
 #include "shell/FileDialogs.h"
 #include "shell/ToolWindowRule.h"
 #include "shell/WindowPlacer.h"
+#include "tags/TagInspectorRules.h"
 #include "tags/TfrmTagInspector.h"
 
 #include <QAction>
 #include <QSignalBlocker>
 #include <QTabWidget>
-
-namespace {
-const QString ImageGroup = QStringLiteral("Image & Imagemap");
-const QString ImagePage = QStringLiteral("Image");
-}
 
 void TfrmMainForm::FormShow()
 {
@@ -58,25 +54,19 @@ void TfrmMainForm::mnuSearchClick()
 
 void TfrmMainForm::TagGrpPageControlChange()
 {
-    TfrmTagInspector *inspector = frmTagInspector;
+    // The inspector marks itself busy while it reloads its tags.
     SetFormBusy(this, true);
-    if (inspector)
-        SetFormBusy(inspector, true);
-    const QString page = TagGrpPageControl->tabText(TagGrpPageControl->currentIndex());
-    const QString group = page.compare(ImagePage, Qt::CaseInsensitive) == 0 ? ImageGroup : page;
-    const bool known =
-        !FLookupData->Lookup(TfrmTagInspector::TagGroupsKey, group).isEmpty();
-    if (inspector)
-        SetFormBusy(inspector, false);
-    if (known && inspector && inspector->isVisible())
-        inspector->ChooseTagGroup(group, TagGrpPageControl);
+    const QString group = TagInspectorRules::GroupOfPage(
+        TagGrpPageControl->tabText(TagGrpPageControl->currentIndex()));
+    const bool known = !FLookupData->Lookup(TfrmTagInspector::TagGroupsKey, group).isEmpty();
+    if (known && frmTagInspector && frmTagInspector->isVisible())
+        frmTagInspector->ChooseTagGroup(group, TagGrpPageControl);
     SetFormBusy(this, false);
 }
 
 void TfrmMainForm::SelectTagGroupPage(const QString &group)
 {
-    const QString caption =
-        group.compare(ImageGroup, Qt::CaseInsensitive) == 0 ? ImagePage : group;
+    const QString caption = TagInspectorRules::PageOfGroup(group);
     for (int i = 0; i < TagGrpPageControl->count(); ++i) {
         if (TagGrpPageControl->tabText(i).compare(caption, Qt::CaseInsensitive) == 0) {
             // Chosen by the program, not by the user: no change handling.

@@ -45,6 +45,21 @@ bool IsCanEditColor(const AttrRecord &attribute)
 
 } // namespace
 
+namespace {
+const QString ImagePage = QStringLiteral("Image");
+const QString ImageGroup = QStringLiteral("Image & Imagemap");
+} // namespace
+
+QString TagInspectorRules::GroupOfPage(const QString &page)
+{
+    return page.compare(ImagePage, Qt::CaseInsensitive) == 0 ? ImageGroup : page;
+}
+
+QString TagInspectorRules::PageOfGroup(const QString &group)
+{
+    return group.compare(ImageGroup, Qt::CaseInsensitive) == 0 ? ImagePage : group;
+}
+
 QString TagInspectorRules::DisplayName(const AttrRecord &attribute)
 {
     const QString name = AsciiLower(attribute.Attribute.trimmed());

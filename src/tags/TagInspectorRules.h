@@ -28,6 +28,14 @@ struct InspectorRowState {
 // ("Can not generate attribute: ...", "Can not insert a tag: ...").
 class TagInspectorRules {
 public:
+    // --- tag groups and the tag notebook ---
+
+    // The tag group a notebook page stands for: its caption, except that
+    // the page "Image" is the group "Image & Imagemap".
+    static QString GroupOfPage(const QString &page);
+    // The caption of the notebook page of a tag group (the reverse).
+    static QString PageOfGroup(const QString &group);
+
     // --- the grid as it starts ---
 
     // Column 0: the attribute lower-cased with its first letter upper-cased

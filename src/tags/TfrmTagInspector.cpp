@@ -30,8 +30,6 @@ const QString TfrmTagInspector::TagGroupsKey = QStringLiteral("TagGroups");
 const QString TfrmTagInspector::AllTagsName = QStringLiteral("All Tags");
 
 namespace {
-const QString ImagePage = QStringLiteral("Image");
-const QString ImageGroup = QStringLiteral("Image & Imagemap");
 constexpr int NameCol = 0;
 constexpr int IncludeCol = 1;
 constexpr int ValueCol = 2;
@@ -259,8 +257,7 @@ void TfrmTagInspector::TagGroupsChanged(QObject *sender)
 
 void TfrmTagInspector::SelectGroupEntry(const QString &page)
 {
-    const QString group =
-        page.compare(ImagePage, Qt::CaseInsensitive) == 0 ? ImageGroup : page;
+    const QString group = TagInspectorRules::GroupOfPage(page);
     for (int i = 0; i < cbTagGroups->count(); ++i) {
         if (cbTagGroups->itemText(i).compare(group, Qt::CaseInsensitive) == 0) {
             cbTagGroups->setCurrentIndex(i);
@@ -305,23 +302,9 @@ void TfrmTagInspector::Handle(const std::function<void()> &handler)
 
 // --- handlers ---
 
-void TfrmTagInspector::FormShow()
-{
-}
-
 void TfrmTagInspector::FormClose()
 {
     FHost.InspectorClosed();
-}
-
-void TfrmTagInspector::FormActivate()
-{
-    update();
-}
-
-void TfrmTagInspector::FormResize()
-{
-    update();
 }
 
 void TfrmTagInspector::cbTagGroupsChange(QObject *sender)
@@ -335,9 +318,6 @@ void TfrmTagInspector::cbTagDispChange()
         LoadAttributes();
         ShowFirstRow();
         GridPanel->setVisible(!FAttributes.isEmpty());
-        AttrGrid->viewport()->update();
-        PageControl->update();
-        update();
     });
 }
 
@@ -384,8 +364,6 @@ bool TfrmTagInspector::event(QEvent *event)
         FHost.ShowHint(static_cast<QStatusTipEvent *>(event)->tip());
         return true;
     }
-    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
-        FormActivate();
     return QWidget::event(event);
 }
 
@@ -424,14 +402,3 @@ void TfrmTagInspector::closeEvent(QCloseEvent *event)
     FormClose();
 }
 
-void TfrmTagInspector::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    FormShow();
-}
-
-void TfrmTagInspector::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    FormResize();
-}

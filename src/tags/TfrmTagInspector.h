@@ -80,10 +80,7 @@ public:
     void InsertInspectorAttributes();
 
 public slots:
-    void FormShow();
     void FormClose();
-    void FormActivate();
-    void FormResize();
     // sender: who changed the filter; the tag notebook (the main window's
     // tag-group tab control) is not turned back to the page it came from.
     void cbTagGroupsChange(QObject *sender = nullptr);
@@ -105,8 +102,6 @@ protected:
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void FormCreate();

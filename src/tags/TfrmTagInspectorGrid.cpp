@@ -46,9 +46,7 @@ void TfrmTagInspector::LoadAttributes()
         SelectTagRecord();
         memoDescription->setHtml(FTag.Description);
 
-        if (FAttributes.isEmpty()) {
-            repaint();
-        } else {
+        if (!FAttributes.isEmpty()) {
             AttrGrid->SetRowCount(int(FAttributes.size()) + 1);
             for (int row = 1; row <= FAttributes.size(); ++row) {
                 AddAttributeRow(row, FAttributes.at(row - 1));
@@ -64,12 +62,10 @@ void TfrmTagInspector::LoadAttributes()
         FLoading = false;
         FWorkspace.SetStatusText(0, QStringLiteral(" Error"));
         SetFormBusy(this, false);
-        repaint();
         RaiseError(QStringLiteral("Can not load attributes: %1"), reason);
     }
     FLoading = false;
     SetFormBusy(this, false);
-    repaint();
 }
 
 void TfrmTagInspector::AddAttributeRow(int row, const AttrRecord &attribute)
@@ -179,7 +175,6 @@ void TfrmTagInspector::AttrGridSelectCell(int col, int row)
                                         | QAbstractItemView::SelectedClicked
                                   : QAbstractItemView::NoEditTriggers);
     ShowValueControl(row, true);
-    update();
 }
 
 void TfrmTagInspector::AttrGridDblClick()
