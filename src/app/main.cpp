@@ -1,6 +1,7 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/StartUp.h"
+#include "platform/NativeFileName.h"
 #include "shell/ProgramIcon.h"
 
 #include <QApplication>
@@ -16,7 +17,10 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(ProgramIcon::Icon());
 
     StartUpParameters parameters;
-    parameters.fileNames = QApplication::arguments().mid(1);
+    // The names by their own bytes (Qt has taken its own options out of
+    // argv by now): a name that is not valid UTF-8 still reaches its file.
+    for (int i = 1; i < argc; ++i)
+        parameters.fileNames << NativeFileName::Decode(argv[i]);
     StartUp startUp(std::move(parameters));
     return startUp.Run();
 }

@@ -4,11 +4,14 @@
 
 #include "editor/LiveOptions.h"
 #include "editor/PageCodec.h"
+#include "editor/PageDiskStamp.h"
+#include "editor/PageFileReader.h"
 #include "editor/PageFileWriter.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
 #include "editor/Workspace.h"
 #include "platform/Dialogs.h"
+#include "platform/NativeFileName.h"
 #include "platform/ProductInfo.h"
 #include "platform/RaisedError.h"
 
@@ -17,6 +20,8 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
+#include <climits>
+#include <cstdlib>
 #include <exception>
 #include <memory>
 
@@ -97,9 +102,12 @@ TfrmMDIChild *PageFiles::CreateNewPage()
 
 QString PageFiles::RealPath(const QString &fileName)
 {
-    const QFileInfo info(fileName);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+    const QString absolute = QDir::cleanPath(QFileInfo(fileName).absoluteFilePath());
+    // By the name's own bytes: Qt's file classes cannot spell every name.
+    char resolved[PATH_MAX];
+    if (::realpath(NativeFileName::Encode(absolute).constData(), resolved))
+        return NativeFileName::Decode(resolved);
+    return absolute;
 }
 
 QString PageFiles::BackupFileName(const QString &fileName)
@@ -129,15 +137,17 @@ TfrmMDIChild *PageFiles::FindOpenPage(const QString &realPath) const
 TfrmMDIChild *PageFiles::OpenPage(const QString &name)
 {
     QCoreApplication::processEvents();
-    QString fileName = name.trimmed();
+    // The name exactly as given: "page.htm " and "page.htm" are two files.
+    QString fileName = name;
     if (fileName.isEmpty())
-        fileName = FWorkspace.PromptOpenFileName().trimmed();
+        fileName = FWorkspace.PromptOpenFileName();
     if (fileName.isEmpty())
         return nullptr;
 
     const QFileInfo info(fileName);
-    const bool isPattern = !info.exists() && HasWildcard(info.fileName());
-    if (isPattern ? !PatternMatchesFile(fileName) : !info.exists()) {
+    const PageDiskStamp onDisk = PageDiskStamp::Of(fileName);
+    const bool isPattern = !onDisk.exists && HasWildcard(info.fileName());
+    if (isPattern ? !PatternMatchesFile(fileName) : !onDisk.exists) {
         FWorkspace.ErrorBeep();
         Dialogs::Instance().MessageBox(MsgKind::Information,
                                        QStringLiteral("Can not find the file : ") + fileName, mbOK);
@@ -151,6 +161,14 @@ TfrmMDIChild *PageFiles::OpenPage(const QString &name)
     if (TfrmMDIChild *open = FindOpenPage(RealPath(fileName))) {
         FWorkspace.BringToFront(open);
         return open;
+    }
+    // Reading a FIFO or a device would block the program or never end.
+    if (!onDisk.regular) {
+        Dialogs::Instance().MessageBox(MsgKind::Warning,
+                                       QStringLiteral("Can not open the file ") + fileName
+                                           + QStringLiteral(": ") + PageFileReader::NotRegularText(),
+                                       mbOK);
+        return nullptr;
     }
 
     QPointer<TfrmMDIChild> page;
@@ -188,6 +206,37 @@ TfrmMDIChild *PageFiles::OpenPage(const QString &name)
     return page;
 }
 
+bool PageFiles::MayWrite(TfrmMDIChild *child, const QString &fileName)
+{
+    const QString target = RealPath(fileName);
+    // Two windows on one file would each put back their own text.
+    for (TfrmMDIChild *other : FWorkspace.Documents()) {
+        if (other != child && !other->IsUntitled() && RealPath(other->FileName()) == target) {
+            Dialogs::Instance().MessageBox(
+                MsgKind::Warning,
+                QStringLiteral("Can not save the file ") + fileName
+                    + QStringLiteral("\rIt is open in the window \"") + other->windowTitle()
+                    + QStringLiteral("\". Close that window first, or choose another name."),
+                mbOK);
+            return false;
+        }
+    }
+    // Another program's change is never overwritten without asking. A file
+    // that is gone is simply written again.
+    if (child->IsUntitled() || RealPath(child->FileName()) != target)
+        return true;
+    const PageDiskStamp now = PageDiskStamp::Of(fileName);
+    if (!now.exists || !child->DiskStamp().known || now == child->DiskStamp())
+        return true;
+    const MsgButton answer = Dialogs::Instance().MessageBox(
+        MsgKind::Confirmation,
+        fileName + QStringLiteral(" was changed by another program. Overwrite it?"), mbYesNo);
+    if (answer == mbYes)
+        return true;
+    child->DeclineDiskChange(now);
+    return false;
+}
+
 void PageFiles::ReportSaveFailure(const QString &fileName, const QString &detail)
 {
     FWorkspace.SetStatusText(0, QStringLiteral("Error"));
@@ -199,7 +248,7 @@ bool PageFiles::WritePage(TfrmMDIChild *child, const QString &fileName)
 {
     QByteArray bytes;
     QChar badChar;
-    if (!PageCodec::Encode(child->EditMemo->Text(), child->Encoding(), bytes, &badChar)) {
+    if (!PageCodec::Encode(child->EditMemo->FileText(), child->Encoding(), bytes, &badChar)) {
         ReportSaveFailure(fileName,
                           QStringLiteral("\rThe page is 8-bit text and can not hold the character "
                                          "\"%1\" (U+%2).")
@@ -241,12 +290,16 @@ bool PageFiles::SavePage(TfrmMDIChild *child, const QString &mode, const QString
     QString fileName = page->FileName();
     const bool saveAs = mode == QLatin1String("Save As");
     if (saveAs || page->IsUntitled())
-        fileName = FWorkspace.PromptSaveFileName(saveAs).trimmed();
+        fileName = FWorkspace.PromptSaveFileName(saveAs);
 
-    if (page && !fileName.isEmpty() && WritePage(page, fileName)) {
+    if (page && !fileName.isEmpty() && MayWrite(page, fileName) && WritePage(page, fileName)) {
+        // Taken before anything else can run, so that the page's own save
+        // is never mistaken for another program's change.
         page->SetFileName(fileName);
+        page->SetDiskStamp(PageDiskStamp::Of(fileName));
         page->EditMemo->SetModified(false);
         page->setWindowTitle(QFileInfo(fileName).fileName().toUpper());
+        FWorkspace.SetStatusText(0, QStringLiteral(" Ready"));
         FWorkspace.ShowProgress(statusText);
         result = true;
     }

@@ -21,9 +21,11 @@ public:
     TfrmMDIChild *NewPage();
 
     // Opens a page file in a new document window; an empty name asks the
-    // open prompt first. A page that is open already (the same file, also
-    // through another path to it) is brought to the front instead. Returns
-    // the page's window, or nullptr when nothing was opened.
+    // open prompt first. The name is taken exactly as given, never trimmed.
+    // A page that is open already (the same file, also through another path
+    // to it) is brought to the front instead; anything but a regular file
+    // is refused. Returns the page's window, or nullptr when nothing was
+    // opened.
     TfrmMDIChild *OpenPage(const QString &name = QString());
 
     // Saves a document window's page. mode is "Save" (the save prompt only
@@ -32,7 +34,9 @@ public:
     // "Autosave..."). With the backup option on, the backup copy is written
     // first. True when the page was written. A failed write leaves the old
     // file and backup as they were, the page modified and its name as it
-    // was.
+    // was. A page is never saved onto the file of another open window, and
+    // a file another program changed since it was loaded or saved is only
+    // overwritten when the user says so.
     bool SavePage(TfrmMDIChild *child, const QString &mode, const QString &statusText);
 
     // Saves every open page in turn, each brought to the front first; an
@@ -53,6 +57,7 @@ public:
 private:
     TfrmMDIChild *CreateNewPage();
     TfrmMDIChild *FindOpenPage(const QString &realPath) const;
+    bool MayWrite(TfrmMDIChild *child, const QString &fileName);
     bool WritePage(TfrmMDIChild *child, const QString &fileName);
     void ReportSaveFailure(const QString &fileName, const QString &detail = QString());
     Workspace &FWorkspace;

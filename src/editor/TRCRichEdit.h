@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "editor/LineEnds.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
@@ -23,11 +25,22 @@ public:
     explicit TRCRichEdit(QWidget *parent = nullptr);
     ~TRCRichEdit() override;
 
-    // Whole text.
+    // Whole text, every line break as CR LF. Transfers go by length, so
+    // NUL characters are text like any other.
     QString Text() const;
-    void SetText(const QString &text);           // line ends become CR LF; no undo record
     QByteArray TextUtf8() const;
-    void SetTextUtf8(const QByteArray &utf8);    // as SetText, from UTF-8 bytes
+    // Loads a page: its line ends become CR LF, and how each was written is
+    // remembered for FileText; no undo record. False when the control could
+    // not take the whole text (out of memory): it is then left empty.
+    bool SetText(const QString &text);
+    bool SetTextUtf8(const QByteArray &utf8);    // as SetText, from UTF-8 bytes
+    // The text as the page file holds it: each line break written as it
+    // was loaded; a break typed or inserted since takes the page's first
+    // line end (CR LF in a page loaded without any).
+    QString FileText() const;
+    QByteArray FileTextUtf8() const;
+    // Tests: the next load fails as if memory ran out part-way.
+    static void FailNextLoadForTesting();
     int TextLength() const;                       // in characters
 
     // Selection (character positions).
@@ -103,6 +116,7 @@ protected:
 
 private:
     long BytePos(int charPos) const;
+    QByteArrayView Range(long start, long end) const;
     int CharPos(long bytePos) const;
     void RemoveClashingKeys();
     void ChangeComing();
@@ -112,6 +126,7 @@ private:
     bool FModified = false;
     bool FChangePending = false;
     bool FWordWrap = false;
+    LineEnd FPageLineEnd = LineEnd::CrLf;
     QMenu *FPopupMenu = nullptr;
     std::function<bool(QObject *)> FDropAccepts;
     std::function<void(QObject *)> FDrop;

@@ -8,6 +8,8 @@
 #include "editor/EditorDropRule.h"
 #include "editor/InsertionOperations.h"
 #include "editor/LiveOptions.h"
+#include "editor/PageFileReader.h"
+#include "editor/PageFileWatcher.h"
 #include "editor/PageFiles.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/Workspace.h"
@@ -16,8 +18,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
 #include <QPointer>
@@ -84,6 +84,7 @@ TfrmMDIChild::TfrmMDIChild(Workspace &workspace, QWidget *parent)
 TfrmMDIChild::~TfrmMDIChild()
 {
     SaveTimer->stop();
+    PageFileWatcher::Instance().Forget(this);
     // The editor and the frame outlive this destructor's body; their last
     // signals must not reach a half-destroyed window.
     disconnect(EditMemo, nullptr, this, nullptr);
@@ -196,10 +197,12 @@ void TfrmMDIChild::EditMemoSelectionChange()
 
 void TfrmMDIChild::SaveTimerTimer()
 {
-    // Untitled pages are never saved automatically; titled pages are
-    // rewritten on every tick, changed or not. The save stops this timer
-    // while it works and restarts it by the autosave option.
-    if (!IsUntitled())
+    // Only titled pages with changes are saved automatically: rewriting an
+    // unchanged page would put back an older text over what another
+    // program wrote. A change on disk the user chose to keep is left alone.
+    // The save stops this timer while it works and restarts it by the
+    // autosave option.
+    if (!IsUntitled() && EditMemo->Modified() && !DiskChangeDeclined(PageDiskStamp::Of(FFileName)))
         PageFiles(FWorkspace).SavePage(this, QStringLiteral("Save"), QStringLiteral("Autosave..."));
     QCoreApplication::processEvents();
 }
@@ -209,35 +212,93 @@ bool TfrmMDIChild::LoadPage()
     EditMemo->update();
     QCoreApplication::processEvents();
 
-    QString failure;
-    QFile file(FFileName);
-    if (QFileInfo(FFileName).isDir()) {
-        failure = QStringLiteral("Is a directory");
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        failure = file.errorString();
-    } else {
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            failure = file.errorString();
-        } else {
-            const PageCodec::Decoded page = PageCodec::Decode(bytes);
-            FEncoding = page.encoding;
-            EditMemo->SetText(page.text);
+    PageFileReader::Result file = PageFileReader::Read(FFileName);
+    bool loaded = false;
+    if (file.failure.isEmpty()) {
+        const PageCodec::Decoded page = PageCodec::Decode(file.bytes);
+        file.bytes = QByteArray();
+        if (page.looksBinary
+            && Dialogs::Instance().MessageBox(
+                   MsgKind::Confirmation,
+                   FFileName + QStringLiteral(" does not look like a text page. Open it anyway?"),
+                   mbYesNo)
+                != mbYes) {
+            QCoreApplication::processEvents();
+            return false;
         }
+        try {
+            loaded = EditMemo->SetText(page.text);
+        } catch (const std::bad_alloc &) {
+            loaded = false;
+        }
+        if (loaded)
+            FEncoding = page.encoding;
+        else
+            file.failure = QStringLiteral("Not enough memory to hold the page");
     }
-    if (!failure.isEmpty()) {
+    if (!loaded) {
         Dialogs::Instance().MessageBox(
-            MsgKind::Warning, QStringLiteral("Can not open the file : ") + QLatin1Char('\r') + failure,
+            MsgKind::Warning, QStringLiteral("Can not open the file : ") + QLatin1Char('\r') + file.failure,
             mbOK);
         QCoreApplication::processEvents();
         return false;
     }
+    SetDiskStamp(file.stamp);
+    FDeclinedStamp = PageDiskStamp();
     EditMemo->update();
     QCoreApplication::processEvents();
     EditMemo->SetSelStart(0);
     EditMemo->SetModified(false);
     QCoreApplication::processEvents();
     return true;
+}
+
+void TfrmMDIChild::SetDiskStamp(const PageDiskStamp &stamp)
+{
+    FDiskStamp = stamp;
+    PageFileWatcher::Instance().Watch(this, IsUntitled() ? QString() : FFileName);
+}
+
+void TfrmMDIChild::DiskFileChanged()
+{
+    if (IsUntitled() || FAskingAboutDisk || !FReady)
+        return;
+    const PageDiskStamp now = PageDiskStamp::Of(FFileName);
+    // Our own save, a file that is gone (the next save writes it again), a
+    // change already declined, or a page with changes of its own (its save
+    // asks before overwriting): nothing to offer.
+    if (now == FDiskStamp || !now.exists || DiskChangeDeclined(now) || EditMemo->Modified())
+        return;
+    FAskingAboutDisk = true;
+    QPointer<TfrmMDIChild> self(this);
+    const MsgButton answer = Dialogs::Instance().MessageBox(
+        MsgKind::Confirmation, FFileName + QStringLiteral(" was changed by another program. Reload it?"),
+        mbYesNo);
+    if (!self)
+        return;
+    FAskingAboutDisk = false;
+    // The page may have been changed while the question was open.
+    if (answer != mbYes || EditMemo->Modified()) {
+        DeclineDiskChange(now);
+        return;
+    }
+    const quint32 position = EditMemo->Posn();
+    FReady = false;
+    FWorkspace.SetModifiedIndicatorOn(false);
+    const bool loaded = LoadPage();
+    FWorkspace.SetModifiedIndicatorOn(true);
+    FReady = true;
+    if (!loaded) {
+        // Nothing of the file is left in the editor, and the page had no
+        // changes of its own: the window goes rather than stay bound to a
+        // file it does not hold.
+        close();
+        return;
+    }
+    EditMemo->SetPosn(position);
+    EditMemo->ScrollCaret();
+    if (FWorkspace.ActiveDocument() == this)
+        FWorkspace.ShowModifiedState(false);
 }
 
 void TfrmMDIChild::mnuEditClick()

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QList>
 #include "editor/PageCodec.h"
+#include "editor/PageDiskStamp.h"
 
+#include <QList>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -47,9 +48,25 @@ public:
     PageEncoding Encoding() const { return FEncoding; }
     void SetEncoding(PageEncoding encoding) { FEncoding = encoding; }
     // Fills the editor from the file FFileName names: caret at the start,
-    // not modified. On failure warns "Can not open the file : " with the
-    // reason and returns false.
+    // not modified. A file that looks binary is opened only when the user
+    // confirms. On failure warns "Can not open the file : " with the reason
+    // and returns false; the editor then holds nothing of the file, so the
+    // caller must not keep the window bound to it.
     bool LoadPage();
+
+    // The page file as last read or written by this window, and a change
+    // on disk the user chose to leave alone (autosave then leaves it alone
+    // too until the file changes again).
+    const PageDiskStamp &DiskStamp() const { return FDiskStamp; }
+    void SetDiskStamp(const PageDiskStamp &stamp);
+    void DeclineDiskChange(const PageDiskStamp &stamp) { FDeclinedStamp = stamp; }
+    bool DiskChangeDeclined(const PageDiskStamp &stamp) const
+    {
+        return FDeclinedStamp.known && stamp == FDeclinedStamp;
+    }
+    // The page file changed on disk: an unchanged page offers to reload it;
+    // a changed page is left alone (saving it will ask before overwriting).
+    void DiskFileChanged();
 
     // The ready flag: true while no operation holds the editor.
     bool Ready() const { return FReady; }
@@ -110,6 +127,9 @@ private:
     QString FFileName = UntitledMarker;
     bool FReady = true;
     PageEncoding FEncoding = PageEncoding::Utf8;
+    PageDiskStamp FDiskStamp;
+    PageDiskStamp FDeclinedStamp;
+    bool FAskingAboutDisk = false;
     bool FIncrSearch = false;
     QString FIncrText;
     QMenu *mnuEdit = nullptr;

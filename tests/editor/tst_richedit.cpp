@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
@@ -15,6 +16,9 @@ class TestRichEdit : public QObject {
     Q_OBJECT
 private slots:
     void lineBreaksAreCrLfAndCountTwo();
+    void fileTextKeepsTheLoadedLineEnds_data();
+    void fileTextKeepsTheLoadedLineEnds();
+    void nulCharactersAreText();
     void positionsAreCharacterIndices();
     void replaceSelLeavesCaretAfterAndUndoesInOneStep();
     void loadingIsNotUndoable();
@@ -39,6 +43,48 @@ void TestRichEdit::lineBreaksAreCrLfAndCountTwo()
     edit.SetSelStart(edit.TextLength());
     edit.ReplaceSel(QStringLiteral("\nfive"));
     QVERIFY(edit.Text().endsWith(QStringLiteral("four\r\nfive")));
+}
+
+void TestRichEdit::fileTextKeepsTheLoadedLineEnds_data()
+{
+    QTest::addColumn<QString>("loaded");
+    QTest::addColumn<QString>("typedAfterFirstLine");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("none: CR LF") << "a" << "\n" << "a\r\n";
+    QTest::newRow("LF") << "a\nb\n" << "\n" << "a\n\nb\n";
+    QTest::newRow("CR") << "a\rb" << "x\r\n" << "a\rx\rb";
+    QTest::newRow("mixed keeps each") << "a\nb\r\nc\rd\n\n" << "" << "a\nb\r\nc\rd\n\n";
+    QTest::newRow("mixed: new break takes the first")
+        << "a\r\nb\n\nc\r" << "\n" << "a\r\n\r\nb\n\nc\r";
+    QTest::newRow("between two odd breaks") << "a\nb\r\rc" << "" << "a\nb\r\rc";
+}
+
+void TestRichEdit::fileTextKeepsTheLoadedLineEnds()
+{
+    QFETCH(QString, loaded);
+    QFETCH(QString, typedAfterFirstLine);
+    QFETCH(QString, saved);
+    TRCRichEdit edit;
+    edit.SetText(loaded);
+    QVERIFY(!edit.Text().contains(QRegularExpression(QStringLiteral("\r(?!\n)|(?<!\r)\n"))));
+    edit.SetSelStart(edit.LineLength(0) + 2);   // start of the second line
+    edit.ReplaceSel(typedAfterFirstLine);
+    QCOMPARE(edit.FileText(), saved);
+}
+
+void TestRichEdit::nulCharactersAreText()
+{
+    TRCRichEdit edit;
+    const QString text = QStringLiteral("a\0b\r\n\0\0c");
+    QVERIFY(edit.SetText(text));
+    QCOMPARE(edit.Text(), text);
+    QCOMPARE(edit.TextLength(), text.size());
+    QCOMPARE(edit.Line(1), QStringLiteral("\0\0c"));
+    edit.SetSelection(1, 2);
+    QCOMPARE(edit.SelText(), QStringLiteral("\0b"));
+    edit.ReplaceSel(QStringLiteral("x\0y"));
+    QCOMPARE(edit.Text(), QStringLiteral("ax\0y\r\n\0\0c"));
+    QCOMPARE(edit.SelStart(), 4);
 }
 
 void TestRichEdit::positionsAreCharacterIndices()
