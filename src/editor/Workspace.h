@@ -63,8 +63,8 @@ public:
     // cancels.
     virtual QString PromptOpenFileName() = 0;
     // The save prompt: "Save an HTML document", or "Save As an HTML
-    // document" when saveAs is set. The full path of the chosen file (the
-    // name part of a new file in lower case), or an empty text on Cancel.
+    // document" when saveAs is set. The full path of the chosen file exactly
+    // as the user typed or chose it, or an empty text on Cancel.
     virtual QString PromptSaveFileName(bool saveAs) = 0;
     // Adds a page file (its full path) to the recently used files.
     virtual void AddRecentFile(const QString &fileName) = 0;
