@@ -5,19 +5,6 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-namespace {
-
-// Text from UTF-16 code units, so lone surrogates can be written down.
-QString Units(std::initializer_list<char16_t> units)
-{
-    QString text;
-    for (char16_t unit : units)
-        text.append(QChar(unit));
-    return text;
-}
-
-} // namespace
-
 class tst_NativeFileName : public QObject {
     Q_OBJECT
 private slots:
@@ -29,24 +16,20 @@ private slots:
 void tst_NativeFileName::decode_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("name");   // lone surrogates hold the bytes that are not UTF-8
     QTest::addColumn<bool>("escaped");
-    QTest::newRow("ascii") << QByteArray("index.htm") << QStringLiteral("index.htm") << false;
-    QTest::newRow("multi-byte") << QByteArray("caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80")
-                                << QStringLiteral("caf\u00E9 \u20AC \U0001F600") << false;
-    QTest::newRow("lone high byte") << QByteArray("caf\xE9.htm")
-                                    << QStringLiteral("caf") + Units({0xDCE9}) + QStringLiteral(".htm")
-                                    << true;
-    QTest::newRow("0x80 and 0xFF") << QByteArray("\x80\xFF") << Units({0xDC80, 0xDCFF}) << true;
-    QTest::newRow("mixed with valid") << QByteArray("\xC3\xA9\xE9\xF0\x9F\x98\x80\x80")
-                                      << Units({0xE9, 0xDCE9, 0xD83D, 0xDE00, 0xDC80}) << true;
-    QTest::newRow("truncated sequence") << QByteArray("\xE2\x82" "A")
-                                        << Units({0xDCE2, 0xDC82, 'A'}) << true;
-    QTest::newRow("encoded surrogate") << QByteArray("\xED\xA0\x80")
-                                       << Units({0xDCED, 0xDCA0, 0xDC80}) << true;
-    QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << Units({0xDCC0, 0xDCAF}) << true;
-    QTest::newRow("past U+10FFFF") << QByteArray("\xF4\x90\x80\x80")
-                                   << Units({0xDCF4, 0xDC90, 0xDC80, 0xDC80}) << true;
+    const auto row = [](const char *tag, const QByteArray &bytes, QStringView name, bool escaped) {
+        QTest::newRow(tag) << bytes << name.toString() << escaped;
+    };
+    row("ascii", "index.htm", u"index.htm", false);
+    row("multi-byte", "caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", u"caf\u00E9 \u20AC \U0001F600", false);
+    row("lone high byte", "caf\xE9.htm", u"caf\xDCE9.htm", true);
+    row("0x80 and 0xFF", "\x80\xFF", u"\xDC80\xDCFF", true);
+    row("mixed with valid", "\xC3\xA9\xE9\xF0\x9F\x98\x80\x80", u"\u00E9\xDCE9\U0001F600\xDC80", true);
+    row("truncated sequence", "\xE2\x82" "A", u"\xDCE2\xDC82" "A", true);
+    row("encoded surrogate", "\xED\xA0\x80", u"\xDCED\xDCA0\xDC80", true);
+    row("overlong slash", "\xC0\xAF", u"\xDCC0\xDCAF", true);
+    row("past U+10FFFF", "\xF4\x90\x80\x80", u"\xDCF4\xDC90\xDC80\xDC80", true);
 }
 
 void tst_NativeFileName::decode()
@@ -64,10 +47,9 @@ void tst_NativeFileName::randomBytesRoundTrip()
     QRandomGenerator random(9);
     for (int round = 0; round < 20000; ++round) {
         QByteArray bytes(random.bounded(1, 12), Qt::Uninitialized);
-        for (char &byte : bytes) {
-            // Mostly high bytes, where the invalid sequences are.
+        // Mostly high bytes, where the invalid sequences are.
+        for (char &byte : bytes)
             byte = char(random.bounded(8) == 0 ? random.bounded(0x80) : random.bounded(0x80, 0x100));
-        }
         const QString name = NativeFileName::Decode(bytes);
         QVERIFY2(NativeFileName::Encode(name) == bytes, bytes.toHex(' ').constData());
         QCOMPARE(NativeFileName::HasEscapedBytes(name), QString::fromUtf8(bytes).toUtf8() != bytes);
