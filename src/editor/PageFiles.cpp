@@ -260,13 +260,15 @@ bool PageFiles::WritePage(TfrmMDIChild *child, const QString &fileName)
     // The backup copy holds the same text as the page and is written first.
     if (FWorkspace.Options().cbBackup()) {
         const QString backup = BackupFileName(fileName);
-        if (!PageFileWriter::Write(backup, bytes).isEmpty()) {
-            ReportSaveFailure(backup);
+        const QString reason = PageFileWriter::WriteBackup(backup, bytes, fileName);
+        if (!reason.isEmpty()) {
+            ReportSaveFailure(backup, QLatin1Char('\r') + reason);
             return false;
         }
     }
-    if (!PageFileWriter::Write(fileName, bytes).isEmpty()) {
-        ReportSaveFailure(fileName);
+    const QString reason = PageFileWriter::Write(fileName, bytes);
+    if (!reason.isEmpty()) {
+        ReportSaveFailure(fileName, QLatin1Char('\r') + reason);
         return false;
     }
     return true;

@@ -320,7 +320,8 @@ void TestPageFilesIo::fullDiskKeepsTheOldFile()
     QCOMPARE(QDir(FDir->path()).entryList(QDir::Files), QStringList{QStringLiteral("full.htm")});
     QCOMPARE(FDialogs->Messages().size(), 1);
     QCOMPARE(FDialogs->Messages().at(0).msgKind, MsgKind::Warning);
-    QCOMPARE(FDialogs->Messages().at(0).text, QStringLiteral("Can not save the file ") + path);
+    QCOMPARE(FDialogs->Messages().at(0).text,
+             QStringLiteral("Can not save the file ") + path + QStringLiteral("\rNo space left on device"));
     QCOMPARE(FWorkspace->Panel(0), QStringLiteral("Error"));
     QVERIFY(page->EditMemo->Modified());
     QCOMPARE(FWorkspace->Panel(4), QStringLiteral("Modified..."));
@@ -344,7 +345,8 @@ void TestPageFilesIo::readOnlyFileAndFolderAreNotWritten()
     page->EditMemo->ReplaceSel(QStringLiteral("x"));
     QVERIFY(!PageFiles(*FWorkspace).SavePage(page, QStringLiteral("Save"), QStringLiteral("Save...")));
     QCOMPARE(ReadBytes(path), OldPage);
-    QCOMPARE(FDialogs->Messages().last().text, QStringLiteral("Can not save the file ") + path);
+    QCOMPARE(FDialogs->Messages().last().text,
+             QStringLiteral("Can not save the file ") + path + QStringLiteral("\rThe file is read-only"));
 
     const QString folder = Path(QStringLiteral("ro"));
     QVERIFY(QDir().mkpath(folder));
@@ -374,7 +376,8 @@ void TestPageFilesIo::failedBackupStopsTheSave()
     page->EditMemo->ReplaceSel(QStringLiteral("x"));
     QVERIFY(!PageFiles(*FWorkspace).SavePage(page, QStringLiteral("Save"), QStringLiteral("Save...")));
     QCOMPARE(FDialogs->Messages().last().text,
-             QStringLiteral("Can not save the file ") + Path(QStringLiteral("page.bak")));
+             QStringLiteral("Can not save the file ") + Path(QStringLiteral("page.bak"))
+                 + QStringLiteral("\rIs a directory"));
     QCOMPARE(ReadBytes(path), OldPage);
     QVERIFY(page->EditMemo->Modified());
 }
