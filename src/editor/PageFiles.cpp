@@ -177,8 +177,9 @@ TfrmMDIChild *PageFiles::OpenPage(const QString &name)
         page = new TfrmMDIChild(FWorkspace);
         page->SetFileName(fileName);
         page->setWindowTitle(QFileInfo(fileName).fileName().toUpper());
-        FWorkspace.AddDocumentWindow(page);
 
+        // Loaded before the window is shown: a file that fails, or that the
+        // user declines to open, never shows as an empty page.
         FWorkspace.SetModifiedIndicatorOn(true);
         FWorkspace.ShowModifiedState(false);
         FWorkspace.SetModifiedIndicatorOn(false);
@@ -190,6 +191,7 @@ TfrmMDIChild *PageFiles::OpenPage(const QString &name)
             delete page.data();
             return nullptr;
         }
+        FWorkspace.AddDocumentWindow(page);
         FWorkspace.AddRecentFile(fileName);
         FWorkspace.ShowProgress(QStringLiteral(" Load..."));
         QCoreApplication::processEvents();
