@@ -205,6 +205,9 @@ void TestPageSafety::namesAreTakenExactly()
     const int fd = ::open(raw.constData(), O_RDONLY);
     QVERIFY(written.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
     QCOMPARE(written.readAll(), QByteArray("more latin"));
+    // Qt's own classes cannot reach the name to clean up.
+    FWorkspace->CloseAllDocuments();
+    QCOMPARE(::unlink(raw.constData()), 0);
 }
 
 void TestPageSafety::saveAsOntoAnotherOpenPageIsRefused()
