@@ -20,7 +20,8 @@ private slots:
     void cleanup();
     void cancelledDialogLeavesWorkDir();
     void openKeepsTheSpellingAndMovesWorkDir();
-    void newSaveFileGetsALowerCaseName();
+    void chosenNameIsKeptExactly_data();
+    void chosenNameIsKeptExactly();
     void modesAndKindsSetTheirDialogs();
     void filtersKeepTheirCaptions();
     void dialogKindToMode();
@@ -78,7 +79,7 @@ void TestFileDialogs::openKeepsTheSpellingAndMovesWorkDir()
     QVERIFY(QDir().mkpath(folder));
     const QString file = folder + QStringLiteral("/Index.HTM");
     Touch(file);
-    FDialogs->AnswerFile(QStringLiteral("  ") + file + QStringLiteral(" "));
+    FDialogs->AnswerFile(file);
     QCOMPARE(dialogs.RunFileDialog(FileDialogs::ModeOpen, QString(), false), QStringLiteral("Index.HTM"));
     QCOMPARE(FWorkDir, folder);
     FDialogs->AnswerFile(file);
@@ -88,23 +89,46 @@ void TestFileDialogs::openKeepsTheSpellingAndMovesWorkDir()
     QCOMPARE(dialogs.OpenDialog().fileName, QString());
 }
 
-void TestFileDialogs::newSaveFileGetsALowerCaseName()
+void TestFileDialogs::chosenNameIsKeptExactly_data()
 {
+    QTest::addColumn<int>("mode");          // -1: SaveAsDialogFor
+    QTest::addColumn<QString>("existing");  // a file already in the folder
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("new name in capitals") << int(FileDialogs::ModeSaveAs) << QString()
+                                          << QStringLiteral("NEW Page.HTM");
+    QTest::newRow("trailing blank beside its twin") << int(FileDialogs::ModeSave)
+                                                    << QStringLiteral("trailing.htm")
+                                                    << QStringLiteral("trailing.htm ");
+    QTest::newRow("other case beside its twin") << int(FileDialogs::ModeSaveAs)
+                                                << QStringLiteral("index.htm")
+                                                << QStringLiteral("Index.htm");
+    QTest::newRow("leading blank") << int(FileDialogs::ModeSave) << QString()
+                                   << QStringLiteral(" lead.htm");
+    QTest::newRow("opened with a trailing blank") << int(FileDialogs::ModeOpen)
+                                                  << QStringLiteral("page.htm ")
+                                                  << QStringLiteral("page.htm ");
+    QTest::newRow("picture") << int(FileDialogs::ModeSelect) << QStringLiteral("Picture.GIF")
+                             << QStringLiteral("Picture.GIF");
+    QTest::newRow("seeded save as") << -1 << QStringLiteral("final.htm")
+                                    << QStringLiteral("Final.HTM ");
+}
+
+void TestFileDialogs::chosenNameIsKeptExactly()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, existing);
+    QFETCH(QString, chosen);
     FileDialogs dialogs(FWorkDir, FColors);
     const QString folder = FDir->filePath(QStringLiteral("Pages"));
     QVERIFY(QDir().mkpath(folder));
-    FDialogs->AnswerFile(folder + QStringLiteral("/NEW Page.HTM"));
-    QCOMPARE(dialogs.RunFileDialog(FileDialogs::ModeSaveAs, QString(), true),
-             folder + QStringLiteral("/new page.htm"));
-    // Saving over an existing file keeps its spelling.
-    Touch(folder + QStringLiteral("/Old.HTM"));
-    FDialogs->AnswerFile(folder + QStringLiteral("/Old.HTM"));
-    QCOMPARE(dialogs.RunFileDialog(FileDialogs::ModeSave, QString(), true),
-             folder + QStringLiteral("/Old.HTM"));
-    // Files chosen to open or select are never renamed.
-    FDialogs->AnswerFile(folder + QStringLiteral("/Picture.GIF"));
-    QCOMPARE(dialogs.RunFileDialog(FileDialogs::ModeSelect, QStringLiteral("GIF"), false),
-             QStringLiteral("Picture.GIF"));
+    if (!existing.isEmpty())
+        Touch(folder + QLatin1Char('/') + existing);
+    const QString path = folder + QLatin1Char('/') + chosen;
+    FDialogs->AnswerFile(path);
+    const QString result = mode < 0 ? dialogs.SaveAsDialogFor(QStringLiteral("/srv/draft.htm"))
+                                    : dialogs.RunFileDialog(mode, QStringLiteral("GIF"), true);
+    QCOMPARE(result, path);
+    QCOMPARE(FWorkDir, folder);
 }
 
 void TestFileDialogs::modesAndKindsSetTheirDialogs()
@@ -117,22 +141,29 @@ void TestFileDialogs::modesAndKindsSetTheirDialogs()
         const char *title;
         const char *ext;
         const char *fileName;
+        const char *firstFilter;
     };
+    const char *const pages = "HTML pages (*.html *.htm)";
     const Expect table[] = {
-        {0, "", FileDialogRequest::Mode::Save, "Save an HTML document", "htm", "*.htm"},
-        {1, "", FileDialogRequest::Mode::Save, "Save As an HTML document", "htm", "*.htm"},
-        {3, "", FileDialogRequest::Mode::Open, "Open an HTML document", "htm", "*.htm"},
-        {2, " exe ", FileDialogRequest::Mode::Open, "Select a browser", "exe", "*.exe"},
-        {2, "GIF", FileDialogRequest::Mode::Open, "Select an image", "gif", "*.gif"},
-        {2, "HTM", FileDialogRequest::Mode::Open, "Select an HTML document", "htm", "*.htm"},
-        {2, "TXT", FileDialogRequest::Mode::Open, "Select an ASCII text file", "txt", "*.txt"},
-        {2, "WAV", FileDialogRequest::Mode::Open, "Select a sound file", "wav", "*.wav"},
-        {2, "EMBED", FileDialogRequest::Mode::Open, "Select a media file", "wav", "*.wav"},
-        {2, "AVI", FileDialogRequest::Mode::Open, "Select a clip file", "avi", "*.avi"},
-        {2, "js", FileDialogRequest::Mode::Open, "Select a script", "js", "*.js"},
+        {0, "", FileDialogRequest::Mode::Save, "Save an HTML document", "htm", "*.htm", pages},
+        {1, "", FileDialogRequest::Mode::Save, "Save As an HTML document", "htm", "*.htm", pages},
+        {3, "", FileDialogRequest::Mode::Open, "Open an HTML document", "htm", "*.htm", pages},
+        {2, " exe ", FileDialogRequest::Mode::Open, "Select a browser", "exe", "*.exe",
+         "Executable files (*.exe)"},
+        {2, "GIF", FileDialogRequest::Mode::Open, "Select an image", "gif", "*.gif",
+         "Images (*.png *.jpg *.jpeg *.gif *.svg *.webp)"},
+        {2, "HTM", FileDialogRequest::Mode::Open, "Select an HTML document", "htm", "*.htm", pages},
+        {2, "TXT", FileDialogRequest::Mode::Open, "Select an ASCII text file", "txt", "*.txt",
+         "ASCII text files(*.txt)"},
+        {2, "WAV", FileDialogRequest::Mode::Open, "Select a sound file", "wav", "*.wav", "Sound(*.wav)"},
+        {2, "EMBED", FileDialogRequest::Mode::Open, "Select a media file", "wav", "*.wav",
+         "Sound(*.wav)"},
+        {2, "AVI", FileDialogRequest::Mode::Open, "Select a clip file", "avi", "*.avi",
+         "Live video(*.avi)"},
+        {2, "js", FileDialogRequest::Mode::Open, "Select a script", "js", "*.js", "Java script(*.js)"},
         // Unknown kinds and mode 4 leave the open dialog as it was.
-        {2, "MIDI", FileDialogRequest::Mode::Open, "Select a script", "js", "*.js"},
-        {4, "", FileDialogRequest::Mode::Open, "Select a script", "js", "*.js"},
+        {2, "MIDI", FileDialogRequest::Mode::Open, "Select a script", "js", "*.js", "Java script(*.js)"},
+        {4, "", FileDialogRequest::Mode::Open, "Select a script", "js", "*.js", "Java script(*.js)"},
     };
     for (const Expect &expect : table) {
         FDialogs->Clear();
@@ -143,6 +174,7 @@ void TestFileDialogs::modesAndKindsSetTheirDialogs()
         QCOMPARE(asked.title, QLatin1String(expect.title));
         QCOMPARE(asked.defaultExt, QLatin1String(expect.ext));
         QCOMPARE(asked.filterIndex, 0);
+        QCOMPARE(asked.filters.value(0), QLatin1String(expect.firstFilter));
         // The shown file name is cleared after each use and set anew only
         // by the modes and kinds that describe their dialog.
         if (QLatin1String(expect.kind) != QLatin1String("MIDI") && expect.mode != 4)
@@ -162,10 +194,16 @@ void TestFileDialogs::filtersKeepTheirCaptions()
              QStringList{QStringLiteral("Sound (*.wav *.mid)")});
 
     FileDialogs dialogs(FWorkDir, FColors);
+    QCOMPARE(dialogs.OpenDialog().filters.value(0), QStringLiteral("HTML pages (*.html *.htm)"));
     dialogs.RunFileDialog(FileDialogs::ModeOpen, QString(), true);
     QCOMPARE(FDialogs->calls.at(0).file.filters,
-             (QStringList{QStringLiteral("Windows HTML (*.htm)"), QStringLiteral("Unix HTML (*.html)"),
+             (QStringList{QStringLiteral("HTML pages (*.html *.htm)"),
+                          QStringLiteral("Windows HTML (*.htm)"), QStringLiteral("Unix HTML (*.html)"),
                           QStringLiteral("ASP files(*.asp)"), QStringLiteral("All files(*.*) (*)")}));
+    // The picture kinds a browser shows each have their entry too.
+    dialogs.RunFileDialog(FileDialogs::ModeSelect, QStringLiteral("GIF"), true);
+    for (const char *kind : {"Image(*.png)", "Image(*.jpeg)", "Image(*.svg)", "Image(*.webp)"})
+        QVERIFY(FDialogs->calls.at(1).file.filters.contains(QLatin1String(kind)));
 }
 
 void TestFileDialogs::dialogKindToMode()
@@ -202,13 +240,14 @@ void TestFileDialogs::saveAsDialogFor()
     QCOMPARE(asked.title, QStringLiteral("Save As an HTML document"));
     QCOMPARE(asked.initialDir, QStringLiteral("/srv/Site"));
     QCOMPARE(asked.fileName, QStringLiteral("Draft.htm"));
-    QCOMPARE(asked.filters, QStringList{QStringLiteral("HTML documents(*.htm)")});
+    QCOMPARE(asked.filters, (QStringList{QStringLiteral("HTML pages (*.html *.htm)"),
+                                         QStringLiteral("HTML documents(*.htm)")}));
     QCOMPARE(FWorkDir, FDir->path());
 
     const QString folder = FDir->filePath(QStringLiteral("Out"));
     QVERIFY(QDir().mkpath(folder));
     FDialogs->AnswerFile(folder + QStringLiteral("/Final.HTM"));
-    QCOMPARE(dialogs.SaveAsDialogFor(given), folder + QStringLiteral("/final.htm"));
+    QCOMPARE(dialogs.SaveAsDialogFor(given), folder + QStringLiteral("/Final.HTM"));
     QCOMPARE(FWorkDir, folder);
 }
 
