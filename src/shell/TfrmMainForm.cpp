@@ -33,6 +33,7 @@
 #include "shell/WindowPlacer.h"
 #include "tags/TDataMod.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -557,6 +558,18 @@ void TfrmMainForm::closeEvent(QCloseEvent *event)
     }
     FormClose();
     event->accept();
+    CloseToolWindows();
+}
+
+void TfrmMainForm::CloseToolWindows()
+{
+    // The program ends with this window: no other window (the Tag
+    // Inspector, the help) may keep it running unseen.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QPointer<QWidget> window : windows) {
+        if (window && window != this && window->isVisible() && !window->close() && window)
+            window->hide();
+    }
 }
 
 void TfrmMainForm::FormClose()

@@ -232,6 +232,7 @@ private:
     void MergeMenus();
     void MergeMenus(TfrmMDIChild *active);
     void ApplyBarStates();
+    void CloseToolWindows();
     bool BarChecked(const char *item) const;
     bool HasSelection() const;
 
