@@ -18,6 +18,7 @@
 #include "controls/Hints.h"
 #include "shell/MainMenuBuilder.h"
 #include "shell/MainMenuState.h"
+#include "shell/MenuFocusReturn.h"
 #include "shell/MenuMerge.h"
 #include "shell/MessageNotebook.h"
 #include "shell/Preview.h"
@@ -33,7 +34,6 @@
 #include "shell/WindowPlacer.h"
 #include "tags/TDataMod.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -159,6 +159,7 @@ void TfrmMainForm::ConnectCommands()
     connect(mnuMainPopup, &QMenu::hovered, this,
             [this](QAction *action) { ShowHintText(action->statusTip()); });
     connect(mnuMainPopup, &QMenu::aboutToHide, this, [this] { ShowHintText(QString()); });
+    new MenuFocusReturn(menuBar(), [this] { MenusClosed(); });
     connect(MDIClient, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { mnuMainPopup->popup(MDIClient->mapToGlobal(pos)); });
     connect(MDIClient, &QMdiArea::subWindowActivated, this, &TfrmMainForm::SubWindowActivated);
@@ -559,17 +560,6 @@ void TfrmMainForm::closeEvent(QCloseEvent *event)
     FormClose();
     event->accept();
     CloseToolWindows();
-}
-
-void TfrmMainForm::CloseToolWindows()
-{
-    // The program ends with this window: no other window (the Tag
-    // Inspector, the help) may keep it running unseen.
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (const QPointer<QWidget> window : windows) {
-        if (window && window != this && window->isVisible() && !window->close() && window)
-            window->hide();
-    }
 }
 
 void TfrmMainForm::FormClose()

@@ -233,6 +233,7 @@ private:
     void MergeMenus(TfrmMDIChild *active);
     void ApplyBarStates();
     void CloseToolWindows();
+    void MenusClosed();
     bool BarChecked(const char *item) const;
     bool HasSelection() const;
 
