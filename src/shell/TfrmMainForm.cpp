@@ -11,6 +11,7 @@
 #include "platform/AppDir.h"
 #include "platform/Dialogs.h"
 #include "platform/FatalErrorText.h"
+#include "platform/ModalDialogStacking.h"
 #include "platform/ProductInfo.h"
 #include "platform/RegistryStore.h"
 #include "shell/DocumentArea.h"
@@ -66,6 +67,7 @@ TfrmMainForm::TfrmMainForm(QWidget *parent)
     new ReopenMenu(*RecentFileList, *mnuReopen,
                    [this](const QString &fileName) { FPageFiles->OpenPage(fileName); }, this);
     Dialogs::SetParentWindow(this);
+    ModalDialogStacking::Install();
     FormCreate();
 }
 
