@@ -442,6 +442,7 @@ void TestMainFormDocuments::menuHintLeavesWithTheMenu()
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     form.mnuFile->popup(form.mapToGlobal(QPoint(10, 10)));
     QTRY_VERIFY(form.mnuFile->isVisible());
+    // What pointing at an item shows; closing the menu takes it away.
     form.ShowHintText(form.MenuItem(QStringLiteral("mnuOpen"))->statusTip());
     form.mnuFile->hide();
     QTRY_VERIFY(!form.MessageBar->IsSimple());
