@@ -7,15 +7,18 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <QWidget>
 
 namespace {
 
+// Every list of pages starts on both page extensions, so that a folder of
+// ".html" pages never looks empty.
+#define HTML_PAGES_FILTER "HTML pages (*.html *.htm)|*.html;*.htm|"
+
 const QString PageFilter = QStringLiteral(
-    "Windows HTML (*.htm)|*.htm|Unix HTML (*.html)|*.html|ASP files(*.asp)|*.asp|All files(*.*)|*.*");
+    HTML_PAGES_FILTER "Windows HTML (*.htm)|*.htm|Unix HTML (*.html)|*.html|ASP files(*.asp)|*.asp|All files(*.*)|*.*");
 
 struct SelectKind {
     const char *kind;
@@ -28,10 +31,13 @@ struct SelectKind {
 const SelectKind SelectKinds[] = {
     {"EXE", "Select a browser", "exe", "*.exe",
      "Executable files (*.exe)|*.exe|All files (*.*)|*.*"},
+    // Starts on every kind of picture a browser shows.
     {"GIF", "Select an image", "gif", "*.gif",
-     "Image(*.gif)|*.gif|Image(*.jpg)|*.jpg|Image(*.tif)| *.tif|All files (*.*)| *.*"},
+     "Images (*.png *.jpg *.jpeg *.gif *.svg *.webp)|*.png;*.jpg;*.jpeg;*.gif;*.svg;*.webp|"
+     "Image(*.gif)|*.gif|Image(*.jpg)|*.jpg|Image(*.tif)| *.tif|Image(*.png)|*.png|"
+     "Image(*.jpeg)|*.jpeg|Image(*.svg)|*.svg|Image(*.webp)|*.webp|All files (*.*)| *.*"},
     {"HTM", "Select an HTML document", "htm", "*.htm",
-     "Windows HTML (*.htm)|*.htm|Unix HTML (*.html)|*.html|All files(*.*)|*.*"},
+     HTML_PAGES_FILTER "Windows HTML (*.htm)|*.htm|Unix HTML (*.html)|*.html|All files(*.*)|*.*"},
     {"TXT", "Select an ASCII text file", "txt", "*.txt",
      "ASCII text files(*.txt)|*.txt|All files(*.*)|*.*"},
     {"WAV", "Select a sound file", "wav", "*.wav", "Sound(*.wav)|*.wav|All files(*.*)|*.*"},
@@ -75,7 +81,7 @@ FileDialogs::FileDialogs(QString &workDir, QList<QColor> &customColors, QWidget 
     FOpen.initialDir = FWorkDir;
     FSave.initialDir = FWorkDir;
     Describe(FOpen, QString(), QStringLiteral("htm"), QStringLiteral("*.htm"),
-             QStringLiteral("HTML Document(*.htm)|*.htm|HTML Unix(*.html)|*.html"));
+             QStringLiteral(HTML_PAGES_FILTER "HTML Document(*.htm)|*.htm|HTML Unix(*.html)|*.html"));
 }
 
 QStringList FileDialogs::QtFilters(const QString &filter)
@@ -116,19 +122,11 @@ int FileDialogs::DialogKindToMode(const QString &word)
     return ModeSave;
 }
 
-QString FileDialogs::ChosenFileName(const FileDialogRequest &request, bool saving) const
+QString FileDialogs::ChosenFileName(const FileDialogRequest &request)
 {
-    const FileDialogResult answer = Dialogs::Instance().FileDialog(request);
-    const QString chosen = answer.fileName.trimmed();
-    // A new file chosen to save into gets a lower-case name; folders and
-    // existing files keep their spelling.
-    if (saving && !chosen.isEmpty() && !QFileInfo::exists(chosen)) {
-        const QString folder = FolderPart(chosen);
-        const QString name = NamePart(chosen).toLower();
-        return folder.isEmpty() ? name
-                                : (folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')) + name;
-    }
-    return chosen;
+    // Exactly as chosen: the dialog asked before replacing that very file,
+    // and "Page.htm", "page.htm" and "page.htm " are three files.
+    return Dialogs::Instance().FileDialog(request).fileName;
 }
 
 QString FileDialogs::RunFileDialog(int mode, const QString &kind, bool fullPath)
@@ -168,7 +166,7 @@ QString FileDialogs::RunFileDialog(int mode, const QString &kind, bool fullPath)
     FSave.filterIndex = 0;
 
     const bool saving = mode == ModeSave || mode == ModeSaveAs;
-    const QString chosen = ChosenFileName(saving ? FSave : FOpen, saving);
+    const QString chosen = ChosenFileName(saving ? FSave : FOpen);
     // The dialog still showing its pattern was cancelled too.
     const bool cancelled = chosen.isEmpty() || NamePart(chosen).startsWith(QLatin1Char('*'));
     const QString folder = cancelled ? QString() : FolderPart(chosen);
@@ -217,9 +215,9 @@ QString FileDialogs::SaveAsDialogFor(const QString &fileName)
     FSave.initialDir = folder;
     FSave.defaultExt = QStringLiteral("htm");
     FSave.fileName = NamePart(fileName);
-    FSave.filters = QtFilters(QStringLiteral("HTML documents(*.htm)|*.htm"));
+    FSave.filters = QtFilters(QStringLiteral(HTML_PAGES_FILTER "HTML documents(*.htm)|*.htm"));
     FSave.filterIndex = 0;
-    const QString chosen = ChosenFileName(FSave, true);
+    const QString chosen = ChosenFileName(FSave);
     FSave.fileName.clear();
     const QString chosenFolder = FolderPart(chosen);
     if (chosenFolder.isEmpty() || NamePart(chosen).startsWith(QLatin1Char('*')))

@@ -16,8 +16,8 @@ class TfrmMDIChild;
 // one save dialog (what each shows persists between uses) and the working
 // folder, the folder of the last file chosen, in which both dialogs open.
 //
-// File names come back as the file system spells them; only the name part
-// of a new file chosen in a save dialog is made lower case.
+// File names come back exactly as the user chose or typed them: never
+// trimmed, never put into another letter case.
 class FileDialogs {
 public:
     // Modes of RunFileDialog.
@@ -66,7 +66,7 @@ public:
     const FileDialogRequest &SaveDialog() const { return FSave; }
 
 private:
-    QString ChosenFileName(const FileDialogRequest &request, bool saving) const;
+    static QString ChosenFileName(const FileDialogRequest &request);
     void Repaint();
 
     QString &FWorkDir;

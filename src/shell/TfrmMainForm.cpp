@@ -11,6 +11,7 @@
 #include "platform/AppDir.h"
 #include "platform/Dialogs.h"
 #include "platform/FatalErrorText.h"
+#include "platform/ModalDialogStacking.h"
 #include "platform/ProductInfo.h"
 #include "platform/RegistryStore.h"
 #include "shell/DocumentArea.h"
@@ -18,6 +19,7 @@
 #include "controls/Hints.h"
 #include "shell/MainMenuBuilder.h"
 #include "shell/MainMenuState.h"
+#include "shell/MenuFocusReturn.h"
 #include "shell/MenuMerge.h"
 #include "shell/MessageNotebook.h"
 #include "shell/Preview.h"
@@ -65,6 +67,7 @@ TfrmMainForm::TfrmMainForm(QWidget *parent)
     new ReopenMenu(*RecentFileList, *mnuReopen,
                    [this](const QString &fileName) { FPageFiles->OpenPage(fileName); }, this);
     Dialogs::SetParentWindow(this);
+    ModalDialogStacking::Install();
     FormCreate();
 }
 
@@ -158,6 +161,7 @@ void TfrmMainForm::ConnectCommands()
     connect(mnuMainPopup, &QMenu::hovered, this,
             [this](QAction *action) { ShowHintText(action->statusTip()); });
     connect(mnuMainPopup, &QMenu::aboutToHide, this, [this] { ShowHintText(QString()); });
+    new MenuFocusReturn(menuBar(), [this] { MenusClosed(); });
     connect(MDIClient, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { mnuMainPopup->popup(MDIClient->mapToGlobal(pos)); });
     connect(MDIClient, &QMdiArea::subWindowActivated, this, &TfrmMainForm::SubWindowActivated);
@@ -557,6 +561,7 @@ void TfrmMainForm::closeEvent(QCloseEvent *event)
     }
     FormClose();
     event->accept();
+    CloseToolWindows();
 }
 
 void TfrmMainForm::FormClose()

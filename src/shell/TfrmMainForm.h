@@ -232,6 +232,8 @@ private:
     void MergeMenus();
     void MergeMenus(TfrmMDIChild *active);
     void ApplyBarStates();
+    void CloseToolWindows();
+    void MenusClosed();
     bool BarChecked(const char *item) const;
     bool HasSelection() const;
 

@@ -39,6 +39,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
@@ -247,4 +248,20 @@ bool TfrmMainForm::LoadRecentFiles()
 void TfrmMainForm::HideRecentFileList()
 {
     SetReopenMenuVisible(false);
+}
+
+void TfrmMainForm::MenusClosed()
+{
+    // No menu left open: its hint goes, and a bar left holding the keyboard
+    // (the menu was closed with Esc) hands it back to the page.
+    ShowHintText(QString());
+    if (focusWidget() == menuBar()) {
+        // What a second Esc would do: the bar leaves its keyboard mode.
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(menuBar(), &escape);
+        if (TfrmMDIChild *document = ActiveDocument())
+            document->EditMemo->setFocus(Qt::OtherFocusReason);
+        else
+            setFocus(Qt::OtherFocusReason);
+    }
 }

@@ -3,7 +3,8 @@
 //
 // The main window's side of its tool windows and of the help: the Tag
 // Inspector (shown at start, its commands, the tag notebook and the tag
-// filter kept in step, its placement) and the help menu.
+// filter kept in step, its placement), the help menu, and closing them all
+// when the program ends.
 #include "shell/TfrmMainForm.h"
 
 #include "controls/FormBusy.h"
@@ -18,6 +19,8 @@
 #include "tags/TfrmTagInspector.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QTabWidget>
 
@@ -121,4 +124,15 @@ void TfrmMainForm::ActivateMainWindow()
         document->EditMemo->setFocus();
     else
         setFocus();
+}
+
+void TfrmMainForm::CloseToolWindows()
+{
+    // The program ends with this window: no other window (the Tag
+    // Inspector, the help) may keep it running unseen.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QPointer<QWidget> window : windows) {
+        if (window && window != this && window->isVisible() && !window->close())
+            window->hide();
+    }
 }

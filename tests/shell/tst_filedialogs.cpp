@@ -20,7 +20,8 @@ private slots:
     void cleanup();
     void cancelledDialogLeavesWorkDir();
     void openKeepsTheSpellingAndMovesWorkDir();
-    void newSaveFileGetsALowerCaseName();
+    void chosenNameIsKeptExactly_data();
+    void chosenNameIsKeptExactly();
     void modesAndKindsSetTheirDialogs();
     void filtersKeepTheirCaptions();
     void dialogKindToMode();
@@ -78,7 +79,7 @@ void TestFileDialogs::openKeepsTheSpellingAndMovesWorkDir()
     QVERIFY(QDir().mkpath(folder));
     const QString file = folder + QStringLiteral("/Index.HTM");
     Touch(file);
-    FDialogs->AnswerFile(QStringLiteral("  ") + file + QStringLiteral(" "));
+    FDialogs->AnswerFile(file);
     QCOMPARE(dialogs.RunFileDialog(FileDialogs::ModeOpen, QString(), false), QStringLiteral("Index.HTM"));
     QCOMPARE(FWorkDir, folder);
     FDialogs->AnswerFile(file);
@@ -88,23 +89,33 @@ void TestFileDialogs::openKeepsTheSpellingAndMovesWorkDir()
     QCOMPARE(dialogs.OpenDialog().fileName, QString());
 }
 
-void TestFileDialogs::newSaveFileGetsALowerCaseName()
+void TestFileDialogs::chosenNameIsKeptExactly_data()
 {
+    QTest::addColumn<int>("mode");          // -1: SaveAsDialogFor
+    QTest::addColumn<QString>("existing");  // a file already in the folder
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("trailing blank") << int(FileDialogs::ModeSave) << "trailing.htm" << "trailing.htm ";
+    QTest::newRow("other case") << int(FileDialogs::ModeSaveAs) << "index.htm" << "Index.htm";
+    QTest::newRow("opened") << int(FileDialogs::ModeOpen) << "page.htm " << "page.htm ";
+    QTest::newRow("seeded save as") << -1 << "final.htm" << "Final.HTM ";
+}
+
+void TestFileDialogs::chosenNameIsKeptExactly()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, existing);
+    QFETCH(QString, chosen);
     FileDialogs dialogs(FWorkDir, FColors);
     const QString folder = FDir->filePath(QStringLiteral("Pages"));
     QVERIFY(QDir().mkpath(folder));
-    FDialogs->AnswerFile(folder + QStringLiteral("/NEW Page.HTM"));
-    QCOMPARE(dialogs.RunFileDialog(FileDialogs::ModeSaveAs, QString(), true),
-             folder + QStringLiteral("/new page.htm"));
-    // Saving over an existing file keeps its spelling.
-    Touch(folder + QStringLiteral("/Old.HTM"));
-    FDialogs->AnswerFile(folder + QStringLiteral("/Old.HTM"));
-    QCOMPARE(dialogs.RunFileDialog(FileDialogs::ModeSave, QString(), true),
-             folder + QStringLiteral("/Old.HTM"));
-    // Files chosen to open or select are never renamed.
-    FDialogs->AnswerFile(folder + QStringLiteral("/Picture.GIF"));
-    QCOMPARE(dialogs.RunFileDialog(FileDialogs::ModeSelect, QStringLiteral("GIF"), false),
-             QStringLiteral("Picture.GIF"));
+    if (!existing.isEmpty())
+        Touch(folder + QLatin1Char('/') + existing);
+    const QString path = folder + QLatin1Char('/') + chosen;
+    FDialogs->AnswerFile(path);
+    const QString result = mode < 0 ? dialogs.SaveAsDialogFor(QStringLiteral("/srv/draft.htm"))
+                                    : dialogs.RunFileDialog(mode, QStringLiteral("GIF"), true);
+    QCOMPARE(result, path);
+    QCOMPARE(FWorkDir, folder);
 }
 
 void TestFileDialogs::modesAndKindsSetTheirDialogs()
@@ -143,6 +154,9 @@ void TestFileDialogs::modesAndKindsSetTheirDialogs()
         QCOMPARE(asked.title, QLatin1String(expect.title));
         QCOMPARE(asked.defaultExt, QLatin1String(expect.ext));
         QCOMPARE(asked.filterIndex, 0);
+        // Every list of pages starts on both page extensions.
+        if (QLatin1String(expect.ext) == QLatin1String("htm"))
+            QCOMPARE(asked.filters.value(0), QStringLiteral("HTML pages (*.html *.htm)"));
         // The shown file name is cleared after each use and set anew only
         // by the modes and kinds that describe their dialog.
         if (QLatin1String(expect.kind) != QLatin1String("MIDI") && expect.mode != 4)
@@ -162,10 +176,18 @@ void TestFileDialogs::filtersKeepTheirCaptions()
              QStringList{QStringLiteral("Sound (*.wav *.mid)")});
 
     FileDialogs dialogs(FWorkDir, FColors);
+    QCOMPARE(dialogs.OpenDialog().filters.value(0), QStringLiteral("HTML pages (*.html *.htm)"));
     dialogs.RunFileDialog(FileDialogs::ModeOpen, QString(), true);
     QCOMPARE(FDialogs->calls.at(0).file.filters,
-             (QStringList{QStringLiteral("Windows HTML (*.htm)"), QStringLiteral("Unix HTML (*.html)"),
+             (QStringList{QStringLiteral("HTML pages (*.html *.htm)"),
+                          QStringLiteral("Windows HTML (*.htm)"), QStringLiteral("Unix HTML (*.html)"),
                           QStringLiteral("ASP files(*.asp)"), QStringLiteral("All files(*.*) (*)")}));
+    // Images start on every picture kind a browser shows, each listed too.
+    dialogs.RunFileDialog(FileDialogs::ModeSelect, QStringLiteral("GIF"), true);
+    const QStringList images = FDialogs->calls.at(1).file.filters;
+    QCOMPARE(images.value(0), QStringLiteral("Images (*.png *.jpg *.jpeg *.gif *.svg *.webp)"));
+    for (const char *kind : {"Image(*.png)", "Image(*.jpeg)", "Image(*.svg)", "Image(*.webp)"})
+        QVERIFY(images.contains(QLatin1String(kind)));
 }
 
 void TestFileDialogs::dialogKindToMode()
@@ -202,13 +224,14 @@ void TestFileDialogs::saveAsDialogFor()
     QCOMPARE(asked.title, QStringLiteral("Save As an HTML document"));
     QCOMPARE(asked.initialDir, QStringLiteral("/srv/Site"));
     QCOMPARE(asked.fileName, QStringLiteral("Draft.htm"));
-    QCOMPARE(asked.filters, QStringList{QStringLiteral("HTML documents(*.htm)")});
+    QCOMPARE(asked.filters, (QStringList{QStringLiteral("HTML pages (*.html *.htm)"),
+                                         QStringLiteral("HTML documents(*.htm)")}));
     QCOMPARE(FWorkDir, FDir->path());
 
     const QString folder = FDir->filePath(QStringLiteral("Out"));
     QVERIFY(QDir().mkpath(folder));
     FDialogs->AnswerFile(folder + QStringLiteral("/Final.HTM"));
-    QCOMPARE(dialogs.SaveAsDialogFor(given), folder + QStringLiteral("/final.htm"));
+    QCOMPARE(dialogs.SaveAsDialogFor(given), folder + QStringLiteral("/Final.HTM"));
     QCOMPARE(FWorkDir, folder);
 }
 

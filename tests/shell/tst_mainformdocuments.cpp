@@ -35,6 +35,9 @@ private slots:
     void caretPositionCountsCharacters();
     void autoSaveTimers();
     void closingTheFrameClosesTheDocumentsFirst();
+    void menuClosedWithoutChoiceHandsTheKeysBack_data();
+    void menuClosedWithoutChoiceHandsTheKeysBack();
+    void menuHintLeavesWithTheMenu();
 
 private:
     TfrmMDIChild *NewDocument(TfrmMainForm &form, const QString &text = QString());
@@ -392,6 +395,57 @@ void TestMainFormDocuments::closingTheFrameClosesTheDocumentsFirst()
     QVERIFY(form.close());
     QCOMPARE(form.DocumentCount(), 0);
     QVERIFY(!form.isVisible());
+}
+
+void TestMainFormDocuments::menuClosedWithoutChoiceHandsTheKeysBack_data()
+{
+    QTest::addColumn<int>("menuKey");
+    QTest::addColumn<int>("stepsAlong");  // Right presses before Esc
+    QTest::newRow("page's own menu") << int(Qt::Key_E) << 0;
+    QTest::newRow("main menu") << int(Qt::Key_F) << 0;
+    QTest::newRow("after moving along the bar") << int(Qt::Key_E) << 2;
+}
+
+void TestMainFormDocuments::menuClosedWithoutChoiceHandsTheKeysBack()
+{
+    QFETCH(int, menuKey);
+    QFETCH(int, stepsAlong);
+    ScriptedDialogs dialogs;
+    TfrmMainForm form;
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    TRCRichEdit *editor = NewDocument(form)->EditMemo;
+    const auto pageHasKeys = [&] { return editor->isAncestorOf(form.focusWidget()); };
+    QTRY_VERIFY(pageHasKeys());
+
+    QTest::keyClick(form.focusWidget(), Qt::Key(menuKey), Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    for (int step = 0; step < stepsAlong; ++step)
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+    QVERIFY(form.MessageBar->IsSimple());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+
+    // The page has the keys again: letters typed next are text, not menu
+    // commands.
+    QTRY_VERIFY(pageHasKeys());
+    QTest::keyClicks(form.focusWidget(), QStringLiteral("all"));
+    QVERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(editor->Text(), QStringLiteral("all"));
+    editor->SetModified(false);
+}
+
+void TestMainFormDocuments::menuHintLeavesWithTheMenu()
+{
+    TfrmMainForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.mnuFile->popup(form.mapToGlobal(QPoint(10, 10)));
+    QTRY_VERIFY(form.mnuFile->isVisible());
+    // What pointing at an item shows; closing the menu takes it away.
+    form.ShowHintText(form.MenuItem(QStringLiteral("mnuOpen"))->statusTip());
+    form.mnuFile->hide();
+    QTRY_VERIFY(!form.MessageBar->IsSimple());
 }
 
 QTEST_MAIN(TestMainFormDocuments)

@@ -44,10 +44,10 @@ void TestMainFormFiles::saveAllBringsTheActivePageBack()
     dialogs.AnswerFile(dir.filePath(QStringLiteral("NEW.HTM")));
 
     form.mnuSaveAllClick();
-    // One prompt, the Save As form, and the new file named in lower case.
+    // One prompt, the Save As form, and the new file named as typed.
     QCOMPARE(dialogs.calls.size(), 1);
     QCOMPARE(dialogs.calls.at(0).file.title, QStringLiteral("Save As an HTML document"));
-    QCOMPARE(untitled->FileName(), dir.filePath(QStringLiteral("new.htm")));
+    QCOMPARE(untitled->FileName(), dir.filePath(QStringLiteral("NEW.HTM")));
     QCOMPARE(form.WorkDir, dir.path());
     QCOMPARE(form.ActiveDocument(), titled);
     QVERIFY(titled->SaveTimer->isActive());

@@ -5,6 +5,8 @@
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
 #include "platform/FatalErrorText.h"
+#include "platform/HelpWindow.h"
+#include "platform/QtHelp.h"
 #include "platform/RecordingHelp.h"
 #include "platform/RegistryStore.h"
 #include "platform/ScriptedDialogs.h"
@@ -17,6 +19,7 @@
 #include "tags/TfrmTagInspector.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -44,6 +47,7 @@ private slots:
     void shownAtStartWhenTheOptionSaysSo();
     void placementIsAppliedAndSaved();
     void helpMenuAndOptionsHelp();
+    void exitClosesEveryOtherWindow();
 
 private:
     QTemporaryDir FDir;
@@ -230,6 +234,21 @@ void TestMainFormInspector::helpMenuAndOptionsHelp()
     options.btnHelpClick();
     QCOMPARE(help.requests, (QStringList{QStringLiteral("topic:CONTENTS"), QStringLiteral("finder"),
                                          QStringLiteral("context:11")}));
+}
+
+void TestMainFormInspector::exitClosesEveryOtherWindow()
+{
+    // With the help and the inspector up, exit leaves no window shown, so
+    // the program ends with its main window.
+    CreateInspector();
+    FInspector->show();
+    QtHelp help(qEnvironmentVariable("QUILLON_BINARY_DIR") + QStringLiteral("/HELP"));
+    help.ShowTopic(QStringLiteral("CONTENTS"));
+    QVERIFY(help.Window() && help.Window()->isVisible());
+    FForm->mnuExitClick();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows)
+        QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
 }
 
 QTEST_MAIN(TestMainFormInspector)
