@@ -17,6 +17,7 @@ private slots:
     void valueNamesSortAsText();
     void changesReachTheFileAtOnce();
     void changesOfAnotherCopyAreKept();
+    void aWriteThatRunsShortKeepsTheFileWhole();
     void unreadableFileIsKeptAsideAndReported();
     void wrongStructureCountsAsUnreadable();
     void defaultFileFollowsConfigFolder();
@@ -28,6 +29,7 @@ private:
 
 void tst_RegistryStore::init()
 {
+    RegistryStore::SetWriteLimitForTesting(-1);
     FTemp = std::make_unique<QTemporaryDir>();
     FFile = FTemp->filePath(QStringLiteral("quillon/registry.json"));
 }
@@ -130,6 +132,35 @@ void tst_RegistryStore::changesOfAnotherCopyAreKept()
     QVERIFY(first.WriteNumber(QStringLiteral("K"), QStringLiteral("FromFirst"), 1));
     RegistryStore third(FFile);
     QCOMPARE(third.ValueNames(QStringLiteral("K")), QStringList({"FromFirst", "FromSecond"}));
+}
+
+void tst_RegistryStore::aWriteThatRunsShortKeepsTheFileWhole()
+{
+    RegistryStore store(FFile);
+    const QString key = QStringLiteral("Software\\Varo");
+    QVERIFY(store.CreateKey(key));
+    QVERIFY(store.WriteText(key, QStringLiteral("Font Name"), QStringLiteral("DejaVu Sans Mono")));
+    QFile file(FFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    // The disk fills up: every write of this exit fails and is reported,
+    // and none damages the file or moves it aside.
+    RegistryStore::SetWriteLimitForTesting(20);
+    QVERIFY(!store.WriteNumber(key, QStringLiteral("Indx"), 3));
+    QVERIFY2(store.LastError().contains(QStringLiteral("No space left on device")), qPrintable(store.LastError()));
+    QVERIFY(!store.WriteText(key, QStringLiteral("Dir"), QStringLiteral("/pages")));
+    RegistryStore::SetWriteLimitForTesting(-1);
+    QVERIFY(!store.Recovered());
+    QCOMPARE(QDir(QFileInfo(FFile).absolutePath()).entryList(QDir::Files), QStringList({"registry.json"}));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+
+    RegistryStore reopened(FFile);
+    QVERIFY(!reopened.Recovered());
+    QVERIFY(!reopened.ValueExists(key, QStringLiteral("Indx")));
+    QCOMPARE(reopened.ReadText(key, QStringLiteral("Font Name")), std::optional<QString>(QStringLiteral("DejaVu Sans Mono")));
 }
 
 void tst_RegistryStore::unreadableFileIsKeptAsideAndReported()
