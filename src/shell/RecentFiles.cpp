@@ -77,7 +77,10 @@ bool RecentFiles::LoadRecentFiles(RegistryStore &registry)
     const QStringList names = registry.ValueNames(key);
     bool changed = false;
     for (int i = 0; i < names.size() && i < FLimit; ++i) {
-        const QString file = registry.ReadText(key, names.at(i)).value_or(QString()).trimmed();
+        const std::optional<QString> text = registry.ReadText(key, names.at(i));
+        if (!text)
+            registry.NoteIgnoredValue(key, names.at(i));
+        const QString file = text.value_or(QString()).trimmed();
         if (file.isEmpty() || FFiles.size() >= FLimit)
             continue;
         if (std::any_of(FFiles.cbegin(), FFiles.cend(), [&](const QString &f) { return SameFile(f, file); }))

@@ -54,11 +54,17 @@ public:
     // Shows, once, a warning that an unreadable settings file was kept
     // aside; does nothing when the file was fine.
     void ReportRegistryRecovery();
+    // Shows, once, a warning naming the settings file and every value that
+    // was ignored for being of the wrong kind (its default served instead);
+    // does nothing when there was none.
+    void ReportIgnoredValues();
 
     // "Options", "Editor" and "Custom Colors" into options. A missing
-    // option is written with its default. On failure the reason is in
-    // FatalErrorText() and the result is false; failing custom colours are
-    // only reported ("Can not load custom colors.").
+    // option is written with its default; a value of the wrong kind is
+    // noted as ignored and its default used. On failure (a missing "Editor"
+    // value) the reason is in FatalErrorText() and the result is false;
+    // failing custom colours are only reported ("Can not load custom
+    // colors.").
     bool LoadOptions(OptionsData &options);
     // options into "Options", "Editor" and "Custom Colors". False when a
     // value could not be written; the caller reports "Save Options Error".

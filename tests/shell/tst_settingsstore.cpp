@@ -3,7 +3,9 @@
 #include "platform/FatalErrorText.h"
 #include "platform/RegistryStore.h"
 #include "platform/ScriptedDialogs.h"
+#include "shell/RecentFiles.h"
 #include "shell/SettingsStore.h"
+#include "shell/WorkState.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,6 +29,8 @@ private slots:
     void optionsComeBackAsSaved();
     void onlyBasicColoursSurvive();
     void fontStyleIsABitSet();
+    void aValueOfTheWrongKindFallsBackToItsDefault_data();
+    void aValueOfTheWrongKindFallsBackToItsDefault();
     void missingEditorValueStopsLoading();
     void customColours();
     void browsersLoadTrimmedInTheirOwnCase();
@@ -36,6 +40,8 @@ private slots:
 private:
     SettingsStore::FirstRunInput Input(int *setupSaves = nullptr);
     QString MakeExecutable(const QString &name);
+    // Options, browsers, work state and recent files as loaded, in brief.
+    QString LoadAll();
 
     std::unique_ptr<QTemporaryDir> FTemp;
     std::unique_ptr<RegistryStore> FRegistry;
@@ -273,6 +279,89 @@ void tst_SettingsStore::fontStyleIsABitSet()
     QVERIFY(loaded.values.editorFont.strikeOut());
 }
 
+QString tst_SettingsStore::LoadAll()
+{
+    SettingsStore store(*FRegistry);
+    OptionsData options;
+    WorkState work;
+    RecentFiles recent;
+    if (!store.LoadOptions(options) || !store.LoadBrowsers(options) || !work.LoadWorkState(*FRegistry)
+        || !recent.LoadRecentFiles(*FRegistry))
+        return QStringLiteral("failed: ") + FatalErrorText();
+    const LiveOptionValues &v = options.values;
+    QStringList colors;
+    for (const QColor &color : std::as_const(options.customColors))
+        colors.append(color.isValid() ? color.name() : QStringLiteral("none"));
+    return QStringList{QString::number(v.sound), QString::number(v.saveInterval), v.editorFont.family(),
+                       QString::number(v.editorFont.pointSize()),
+                       QString::number(SettingsStore::FontStyleBits(v.editorFont)), v.backColor.name(),
+                       options.browsers.join('|'), QString::number(options.browserIndex), colors.join('|'),
+                       work.WorkDir, WorkState::FormatWindowPlacement(work.MainPlacement),
+                       recent.Files().join('|')}
+        .join(';');
+}
+
+void tst_SettingsStore::aValueOfTheWrongKindFallsBackToItsDefault_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QVariant>("wrong");
+    QTest::addColumn<QVariant>("usual");   // a value that gives the default
+    const LiveOptionValues defaults;
+    QTest::newRow("flag as text") << "Options" << "Beep" << QVariant("yes") << QVariant(1);
+    QTest::newRow("minutes as text") << "Options" << "Save Minutes" << QVariant("ten") << QVariant(10);
+    QTest::newRow("font name as number") << "Editor" << "Font Name" << QVariant(12)
+                                         << QVariant(defaults.editorFont.family());
+    QTest::newRow("font size as text") << "Editor" << "Font Size" << QVariant("big")
+                                       << QVariant(defaults.editorFont.pointSize());
+    QTest::newRow("font style as text") << "Editor" << "Font Style" << QVariant("bold") << QVariant(0);
+    QTest::newRow("background as text") << "Editor" << "Back Color" << QVariant("white") << QVariant(0xFFFFFF);
+    QTest::newRow("browser index as text") << "Browsers" << "Indx" << QVariant("first") << QVariant(-1);
+    QTest::newRow("browser as number") << "Browsers" << "Browser_1" << QVariant(7) << QVariant("");
+    QTest::newRow("custom colour as number") << "Custom Colors" << "Color_0" << QVariant(5) << QVariant("");
+    QTest::newRow("working folder as number") << "Work" << "Dir" << QVariant(3) << QVariant("");
+    QTest::newRow("placement not parsing") << "Work" << "Main Form" << QVariant("1,0,left,0,800,600") << QVariant("");
+    QTest::newRow("recent file as number") << "RUF" << "File_0" << QVariant(9) << QVariant("");
+}
+
+void tst_SettingsStore::aValueOfTheWrongKindFallsBackToItsDefault()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, name);
+    QFETCH(QVariant, wrong);
+    QFETCH(QVariant, usual);
+    ScriptedDialogs dialogs;
+    SettingsStore store(*FRegistry);
+    QString workDir;
+    QVERIFY(store.FirstRunSetup(Input(), workDir));
+    // Neighbours of the value tried, which must come through.
+    QVERIFY(FRegistry->WriteText(Key("Browsers"), "Browser_0", "/usr/bin/firefox"));
+    QVERIFY(FRegistry->WriteText(Key("Custom Colors"), "Color_1", "#ff0000"));
+    QVERIFY(FRegistry->WriteText(Key("RUF"), "File_1", "/pages/b.htm"));
+    const QString path = SettingsStore::KeyPath(key);
+    auto write = [&](const QVariant &value) {
+        return value.typeId() == QMetaType::QString ? FRegistry->WriteText(path, name, value.toString())
+                                                    : FRegistry->WriteNumber(path, name, value.toInt());
+    };
+    QVERIFY(write(usual));
+    const QString expected = LoadAll();
+    QVERIFY2(!expected.startsWith(QStringLiteral("failed")), qPrintable(expected));
+    QCOMPARE(FRegistry->TakeIgnoredValues(), QStringList());
+
+    QVERIFY(write(wrong));
+    QCOMPARE(LoadAll(), expected);
+    QCOMPARE(FatalErrorText(), QString());
+    // Said once, naming the file and the value.
+    store.ReportIgnoredValues();
+    store.ReportIgnoredValues();
+    QCOMPARE(dialogs.Messages().size(), 1);
+    const ScriptedDialogs::Call message = dialogs.Messages().first();
+    QCOMPARE(message.msgKind, MsgKind::Warning);
+    QCOMPARE(message.buttons, mbOK);
+    QVERIFY(message.text.contains(QDir::toNativeSeparators(FRegistry->FileName())));
+    QVERIFY2(message.text.endsWith(QLatin1Char('\r') + key + QLatin1Char('\\') + name), qPrintable(message.text));
+}
+
 void tst_SettingsStore::missingEditorValueStopsLoading()
 {
     SettingsStore store(*FRegistry);
@@ -284,11 +373,11 @@ void tst_SettingsStore::missingEditorValueStopsLoading()
     QVERIFY2(FatalErrorText().startsWith(QStringLiteral("Can not load options: ")), qPrintable(FatalErrorText()));
     QVERIFY(FatalErrorText().contains(QStringLiteral("Font Style")));
 
-    // A text where a number belongs is an error too.
+    // A text where a number belongs is not an error; the missing value is.
     FatalErrorText().clear();
     QVERIFY(FRegistry->WriteText(Key("Options"), "Beep", "yes"));
     QVERIFY(!store.LoadOptions(options));
-    QCOMPARE(FatalErrorText(), QStringLiteral("Can not load options: Invalid data type for 'Beep'"));
+    QCOMPARE(FatalErrorText(), QStringLiteral("Can not load options: The value 'Font Style' does not exist"));
 }
 
 void tst_SettingsStore::customColours()
@@ -310,14 +399,14 @@ void tst_SettingsStore::customColours()
     QCOMPARE(loaded, QList<QColor>({QColor(Qt::blue), QColor(Qt::red), QColor(Qt::green), QColor(0xAB, 0xCD, 0xEF)}));
     QVERIFY(dialogs.Messages().isEmpty());
 
-    // A value that is not a text cannot be loaded: reported, loading goes on.
+    // A value that is not a text keeps its place as no colour; it is only
+    // noted as ignored.
     QVERIFY(FRegistry->WriteNumber(Key("Custom Colors"), "Color_0", 5));
     OptionsData options;
     QVERIFY(store.LoadOptions(options));
-    QCOMPARE(dialogs.Messages().size(), 1);
-    QCOMPARE(dialogs.Messages().first().msgKind, MsgKind::Error);
-    QCOMPARE(dialogs.Messages().first().text, QStringLiteral("Can not load custom colors."));
-    QCOMPARE(dialogs.Messages().first().buttons, mbOK);
+    QVERIFY(dialogs.Messages().isEmpty());
+    QVERIFY(!options.customColors.first().isValid());
+    QCOMPARE(FRegistry->TakeIgnoredValues(), QStringList{Key("Custom Colors") + "\\Color_0"});
 }
 
 void tst_SettingsStore::browsersLoadTrimmedInTheirOwnCase()
