@@ -4,6 +4,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/FatalErrorText.h"
+#include "platform/FontFaces.h"
 #include "platform/RaisedError.h"
 #include "platform/RegistryStore.h"
 
@@ -474,4 +475,7 @@ void SettingsStore::ApplyFontStyleBits(QFont &font, qint32 bits)
     font.setItalic(bits & 4);
     font.setUnderline(bits & 2);
     font.setStrikeOut(bits & 1);
+    // The font names its face, so that the font dialog shows that face
+    // rather than the first one the family lists (an oblique one, for some).
+    font.setStyleName(FontFaces::StyleName(font));
 }

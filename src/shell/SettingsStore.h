@@ -98,6 +98,7 @@ public:
     static QColor StandardColorOr(qint32 ref, const QColor &fallback);
 
     // Font style as a bit set: 8 bold, 4 italic, 2 underline, 1 strike-out.
+    // Applying the bits also names the installed face they select.
     static qint32 FontStyleBits(const QFont &font);
     static void ApplyFontStyleBits(QFont &font, qint32 bits);
 

@@ -8,6 +8,8 @@
 #include "shell/WorkState.h"
 
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontDialog>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -29,6 +31,8 @@ private slots:
     void optionsComeBackAsSaved();
     void onlyBasicColoursSurvive();
     void fontStyleIsABitSet();
+    void fontDialogKeepsTheStoredStyle_data();
+    void fontDialogKeepsTheStoredStyle();
     void aValueOfTheWrongKindFallsBackToItsDefault_data();
     void aValueOfTheWrongKindFallsBackToItsDefault();
     void missingEditorValueStopsLoading();
@@ -277,6 +281,36 @@ void tst_SettingsStore::fontStyleIsABitSet()
     QVERIFY(!loaded.values.editorFont.italic());
     QVERIFY(loaded.values.editorFont.underline());
     QVERIFY(loaded.values.editorFont.strikeOut());
+}
+
+void tst_SettingsStore::fontDialogKeepsTheStoredStyle_data()
+{
+    QTest::addColumn<int>("bits");
+    QTest::newRow("regular") << 0;
+    QTest::newRow("oblique") << 4;
+    QTest::newRow("bold") << 8;
+    QTest::newRow("bold oblique") << 12;
+}
+
+void tst_SettingsStore::fontDialogKeepsTheStoredStyle()
+{
+    QFETCH(int, bits);
+    const QString family = QStringLiteral("DejaVu Sans Mono");
+    if (!QFontDatabase::families().contains(family))
+        QSKIP("DejaVu Sans Mono is not installed");
+    SettingsStore store(*FRegistry);
+    QString workDir;
+    QVERIFY(store.FirstRunSetup(Input(), workDir));
+    QVERIFY(FRegistry->WriteText(Key("Editor"), "Font Name", family));
+    QVERIFY(FRegistry->WriteNumber(Key("Editor"), "Font Style", bits));
+    OptionsData options;
+    QVERIFY(store.LoadOptions(options));
+
+    // The font dialog opens on the loaded font and is confirmed as it is.
+    QFontDialog dialog(options.values.editorFont);
+    const QFont chosen = dialog.currentFont();
+    QCOMPARE(chosen.family(), family);
+    QCOMPARE(SettingsStore::FontStyleBits(chosen), bits);
 }
 
 QString tst_SettingsStore::LoadAll()
