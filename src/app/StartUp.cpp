@@ -3,6 +3,7 @@
 #include "app/StartUp.h"
 
 #include "platform/AppDir.h"
+#include "platform/Dialogs.h"
 #include "platform/FatalErrorText.h"
 #include "platform/ProductInfo.h"
 #include "platform/SingleInstanceGuard.h"
@@ -19,6 +20,14 @@
 #include <QPointer>
 #include <QThread>
 #include <QTimer>
+
+namespace {
+
+const QString NoAnswerText =
+    QStringLiteral("Quillon is already running but does not answer.\r"
+                   "This copy does not start; try again once the running copy responds.");
+
+} // namespace
 
 struct StartUp::Private {
     SingleInstanceGuard guard;
@@ -56,10 +65,16 @@ bool StartUp::Prepare()
 {
     // Another copy that is running takes our file names and comes forward;
     // one that is still starting after the longest wait means we end.
+    d->guard.SetAnswerTimeout(FParameters.instanceAnswerMs);
     switch (d->guard.Acquire(FParameters.fileNames, FParameters.instanceWaitMs)) {
     case SingleInstanceGuard::Outcome::HandedOver:
     case SingleInstanceGuard::Outcome::TimedOut:
         FExitCode = 0;
+        return false;
+    case SingleInstanceGuard::Outcome::NoAnswer:
+        qWarning("%s", qPrintable(NoAnswerText));
+        Dialogs::Instance().MessageBox(MsgKind::Error, NoAnswerText, mbOK);
+        FExitCode = 1;
         return false;
     case SingleInstanceGuard::Outcome::Continue:
         break;

@@ -3,6 +3,7 @@
 #include "app/StartUp.h"
 #include "platform/FatalErrorText.h"
 #include "platform/ScriptedDialogs.h"
+#include "platform/SingleInstanceGuard.h"
 #include "shell/TfrmMainForm.h"
 #include "tags/TfrmTagInspector.h"
 #include "shell/RecentFiles.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 
 #include <QElapsedTimer>
+#include <QLocalServer>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -24,6 +26,7 @@ private slots:
     void startsInOrderAndShowsTheMainWindow();
     void aSecondStartKeepsOptionsRecentFilesAndPlacement();
     void aFatalErrorSkipsTheRemainingWindows();
+    void aRunningCopyThatDoesNotAnswerKeepsThisOneFromStarting();
     void splashStaysUpForItsMinimum();
 };
 
@@ -103,6 +106,26 @@ void TestStartUp::aFatalErrorSkipsTheRemainingWindows()
     QVERIFY(startUp.MainForm());
     QVERIFY(messages.isEmpty());
     FatalErrorText().clear();
+}
+
+void TestStartUp::aRunningCopyThatDoesNotAnswerKeepsThisOneFromStarting()
+{
+    ScriptedDialogs dialogs;
+    // A copy that holds the name but is too busy to answer.
+    QLocalServer busy;
+    QVERIFY(busy.listen(SingleInstanceGuard().ServerName()));
+    StartUpParameters parameters;
+    parameters.splashMinimumMs = 0;
+    parameters.instanceAnswerMs = 200;
+    parameters.fileNames = {QStringLiteral("/pages/a.htm")};
+    StartUp startUp(parameters);
+    QVERIFY(!startUp.Prepare());
+    QCOMPARE(startUp.ExitCode(), 1);
+    QVERIFY(!startUp.MainForm());
+    QCOMPARE(dialogs.Messages().size(), 1);
+    QCOMPARE(dialogs.Messages().first().msgKind, MsgKind::Error);
+    QVERIFY(dialogs.Messages().first().text.startsWith(QStringLiteral("Quillon is already running but does not answer.")));
+    QVERIFY(busy.isListening());
 }
 
 void TestStartUp::splashStaysUpForItsMinimum()

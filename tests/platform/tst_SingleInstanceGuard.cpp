@@ -19,16 +19,29 @@ using Outcome = SingleInstanceGuard::Outcome;
 
 // The program's other copies are this test program run again with
 // QUILLON_TST_ROLE set: "hold" takes the lock, listens and stays silent
-// until its input closes (a copy stuck in its start-up); "second" is a copy
-// started with two file names (none when QUILLON_TST_FILES is "none").
+// until its input closes (a copy stuck in its start-up); "mute" does the
+// same after letting the lock go (a running copy that does not answer);
+// "second" is a copy started with two file names (none when
+// QUILLON_TST_FILES is "none", ManyFileNames() when it is "many").
 namespace {
+
+// Far more than one request holds.
+QStringList ManyFileNames()
+{
+    QStringList names;
+    for (int i = 0; i < 3000; ++i)
+        names.append(QStringLiteral("/pages/%1/%2.htm").arg(i).arg(QString(1000, QChar(u'a' + i % 26))));
+    return names;
+}
 
 int runRole(const QString &role)
 {
     SingleInstanceGuard guard(qEnvironmentVariable("QUILLON_TST_RUNTIME"));
-    if (role == QLatin1String("hold")) {
+    if (role == QLatin1String("hold") || role == QLatin1String("mute")) {
         if (guard.Acquire({}, 2000) != Outcome::Continue || !guard.Listen())
             return 2;
+        if (role == QLatin1String("mute"))
+            guard.Release();
         std::puts("held");
         std::fflush(stdout);
         while (std::fgetc(stdin) != EOF) {
@@ -36,9 +49,13 @@ int runRole(const QString &role)
         return 0;
     }
     if (role == QLatin1String("second")) {
+        const QString which = qEnvironmentVariable("QUILLON_TST_FILES");
         QStringList files;
-        if (qEnvironmentVariable("QUILLON_TST_FILES") != QLatin1String("none"))
+        if (which == QLatin1String("many"))
+            files = ManyFileNames();
+        else if (which != QLatin1String("none"))
             files = QStringList{QStringLiteral("page.htm"), QStringLiteral("/web dir/other page.htm")};
+        guard.SetAnswerTimeout(1000);
         switch (guard.Acquire(files, 5000)) {
         case Outcome::HandedOver:
             return 0;
@@ -46,6 +63,8 @@ int runRole(const QString &role)
             return 3;
         case Outcome::TimedOut:
             return 4;
+        case Outcome::NoAnswer:
+            return 6;
         }
     }
     return 5;
@@ -62,6 +81,8 @@ private slots:
     void timesOutWhileAnotherCopyStarts();
     void takesOverLockAndSocketOfDeadCopy();
     void handsFileNamesToRunningCopy();
+    void manyFileNamesGoOverInParts();
+    void aRunningCopyIsNeverDisplaced();
     void badClientsDoNotHurtRunningCopy();
     void requestRoundTrip();
     void bringForwardRestoresWindow();
@@ -195,6 +216,41 @@ void tst_SingleInstanceGuard::handsFileNamesToRunningCopy()
     QCOMPARE(activated.takeFirst().at(0).toStringList(), QStringList());
     QVERIFY(third->waitForFinished(5000));
     QCOMPARE(third->exitCode(), 0);
+}
+
+void tst_SingleInstanceGuard::manyFileNamesGoOverInParts()
+{
+    SingleInstanceGuard running(FRuntime->path());
+    QCOMPARE(running.Acquire({}, 1000), Outcome::Continue);
+    QVERIFY(running.Listen());
+    running.Release();
+    QStringList received;
+    connect(&running, &SingleInstanceGuard::ActivateRequested, this,
+            [&received](const QStringList &files) { received += files; });
+
+    QProcess *second = startCopy(QStringLiteral("second"), QStringLiteral("many"));
+    const QStringList sent = ManyFileNames();
+    QTRY_COMPARE_WITH_TIMEOUT(received.size(), sent.size(), 20000);
+    QCOMPARE(received, sent);
+    QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 5000);
+    QCOMPARE(second->exitCode(), 0);
+    QVERIFY(running.IsListening());
+}
+
+void tst_SingleInstanceGuard::aRunningCopyIsNeverDisplaced()
+{
+    QProcess *mute = startCopy(QStringLiteral("mute"));
+    QVERIFY(waitForHeld(mute));
+
+    // A later copy that gets no answer says so and does not start.
+    QProcess *second = startCopy(QStringLiteral("second"));
+    QVERIFY(second->waitForFinished(10000));
+    QCOMPARE(second->exitCode(), 6);
+    // Nor does anything take the running copy's name over.
+    SingleInstanceGuard other(FRuntime->path());
+    QVERIFY(!other.Listen());
+    QVERIFY(QFileInfo::exists(other.ServerName()));
+    QCOMPARE(mute->state(), QProcess::Running);
 }
 
 void tst_SingleInstanceGuard::badClientsDoNotHurtRunningCopy()
