@@ -148,6 +148,10 @@ bool StartUp::Prepare()
     d->guard.Listen();
     d->guard.Release();
 
+    // A start-up failure is shown at the main window's first activation;
+    // the process then ends with a failure status.
+    FExitCode = FatalErrorText().isEmpty() ? 0 : 1;
+
     // The pages named on the command line open once the message loop runs,
     // after the main window has come up.
     if (FatalErrorText().isEmpty() && !FParameters.fileNames.isEmpty()) {
@@ -163,5 +167,6 @@ int StartUp::Run()
     if (!Prepare())
         return FExitCode;
     d->mainForm->show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    return FExitCode != 0 ? FExitCode : status;
 }

@@ -21,8 +21,9 @@ struct StartUpParameters {
 
 // The program's start-up order: single-instance guard, splash, the
 // long-lived objects in their fixed order, the splash minimum, then the
-// main window. Run() returns the process exit status: non-zero when a
-// running copy did not answer.
+// main window. Run() returns the process exit status: 0 after a normal run
+// or a hand-over, non-zero when start-up failed or a running copy did not
+// answer.
 class StartUp {
 public:
     explicit StartUp(StartUpParameters parameters);
@@ -31,7 +32,9 @@ public:
     // Everything up to the message loop. Returns false when this process
     // is to end at once (another copy took over, it was still starting
     // after the longest wait, or it runs but does not answer, which is
-    // reported); ExitCode() then tells the status.
+    // reported); ExitCode() then tells the status. After a start-up
+    // failure it returns true and ExitCode() is already non-zero: the
+    // message loop runs only to show the failure.
     bool Prepare();
     // Prepare(), then the message loop.
     int Run();

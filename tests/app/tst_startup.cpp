@@ -12,8 +12,10 @@
 #include "support/ShippedData.h"
 #include <QCheckBox>
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLocalServer>
+#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -26,6 +28,7 @@ private slots:
     void startsInOrderAndShowsTheMainWindow();
     void aSecondStartKeepsOptionsRecentFilesAndPlacement();
     void aFatalErrorSkipsTheRemainingWindows();
+    void aFatalStartEndsWithAFailureStatus();
     void aRunningCopyThatDoesNotAnswerKeepsThisOneFromStarting();
     void splashStaysUpForItsMinimum();
 };
@@ -105,6 +108,21 @@ void TestStartUp::aFatalErrorSkipsTheRemainingWindows()
     QVERIFY(startUp.Prepare());
     QVERIFY(startUp.MainForm());
     QVERIFY(messages.isEmpty());
+    FatalErrorText().clear();
+}
+
+void TestStartUp::aFatalStartEndsWithAFailureStatus()
+{
+    ScriptedDialogs dialogs;
+    FatalErrorText() = QStringLiteral("Can not find LINKS.DB");
+    StartUpParameters parameters;
+    parameters.splashMinimumMs = 0;
+    StartUp startUp(parameters);
+    // Should the window never be activated, the run still ends.
+    QTimer::singleShot(10000, qApp, [] { QApplication::exit(0); });
+    QCOMPARE(startUp.Run(), 1);
+    QCOMPARE(dialogs.Messages().size(), 1);
+    QVERIFY(dialogs.Messages().first().text.startsWith(QStringLiteral("Fatal error occured.\rCan not find LINKS.DB")));
     FatalErrorText().clear();
 }
 
