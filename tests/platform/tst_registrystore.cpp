@@ -137,30 +137,20 @@ void tst_RegistryStore::changesOfAnotherCopyAreKept()
 void tst_RegistryStore::aWriteThatRunsShortKeepsTheFileWhole()
 {
     RegistryStore store(FFile);
-    const QString key = QStringLiteral("Software\\Varo");
-    QVERIFY(store.CreateKey(key));
-    QVERIFY(store.WriteText(key, QStringLiteral("Font Name"), QStringLiteral("DejaVu Sans Mono")));
+    QVERIFY(store.CreateKey(QStringLiteral("K")));
     QFile file(FFile);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
     file.close();
-
-    // The disk fills up: every write of this exit fails and is reported,
-    // and none damages the file or moves it aside.
+    // The disk is full: every write of this exit fails and says so; none
+    // damages the file or moves it aside.
     RegistryStore::SetWriteLimitForTesting(20);
-    QVERIFY(!store.WriteNumber(key, QStringLiteral("Indx"), 3));
-    QVERIFY2(store.LastError().contains(QStringLiteral("No space left on device")), qPrintable(store.LastError()));
-    QVERIFY(!store.WriteText(key, QStringLiteral("Dir"), QStringLiteral("/pages")));
-    RegistryStore::SetWriteLimitForTesting(-1);
-    QVERIFY(!store.Recovered());
+    for (int i = 0; i < 2; ++i)
+        QVERIFY(!store.WriteNumber(QStringLiteral("K"), QStringLiteral("N%1").arg(i), i));
+    QVERIFY2(store.LastError().endsWith(QStringLiteral("No space left on device")), qPrintable(store.LastError()));
     QCOMPARE(QDir(QFileInfo(FFile).absolutePath()).entryList(QDir::Files), QStringList({"registry.json"}));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
-
-    RegistryStore reopened(FFile);
-    QVERIFY(!reopened.Recovered());
-    QVERIFY(!reopened.ValueExists(key, QStringLiteral("Indx")));
-    QCOMPARE(reopened.ReadText(key, QStringLiteral("Font Name")), std::optional<QString>(QStringLiteral("DejaVu Sans Mono")));
 }
 
 void tst_RegistryStore::unreadableFileIsKeptAsideAndReported()
