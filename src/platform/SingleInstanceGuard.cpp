@@ -50,6 +50,7 @@ QList<QStringList> requestParts(const QStringList &fileNames)
     return parts;
 }
 
+// Connects the socket; Answered here means that a server took the connection.
 HandOverResult connectTo(QLocalSocket &socket, const QString &serverName)
 {
     socket.connectToServer(serverName);
