@@ -3,6 +3,7 @@
 #include "app/StartUp.h"
 
 #include "platform/AppDir.h"
+#include "platform/Dialogs.h"
 #include "platform/FatalErrorText.h"
 #include "platform/ProductInfo.h"
 #include "platform/SingleInstanceGuard.h"
@@ -19,6 +20,14 @@
 #include <QPointer>
 #include <QThread>
 #include <QTimer>
+
+namespace {
+
+const QString NoAnswerText =
+    QStringLiteral("Quillon is already running but does not answer.\r"
+                   "This copy does not start; try again once the running copy responds.");
+
+} // namespace
 
 struct StartUp::Private {
     SingleInstanceGuard guard;
@@ -56,10 +65,16 @@ bool StartUp::Prepare()
 {
     // Another copy that is running takes our file names and comes forward;
     // one that is still starting after the longest wait means we end.
+    d->guard.SetAnswerTimeout(FParameters.instanceAnswerMs);
     switch (d->guard.Acquire(FParameters.fileNames, FParameters.instanceWaitMs)) {
     case SingleInstanceGuard::Outcome::HandedOver:
     case SingleInstanceGuard::Outcome::TimedOut:
         FExitCode = 0;
+        return false;
+    case SingleInstanceGuard::Outcome::NoAnswer:
+        qWarning("%s", qPrintable(NoAnswerText));
+        Dialogs::Instance().MessageBox(MsgKind::Error, NoAnswerText, mbOK);
+        FExitCode = 1;
         return false;
     case SingleInstanceGuard::Outcome::Continue:
         break;
@@ -133,6 +148,10 @@ bool StartUp::Prepare()
     d->guard.Listen();
     d->guard.Release();
 
+    // A start-up failure is shown at the main window's first activation;
+    // the process then ends with a failure status.
+    FExitCode = FatalErrorText().isEmpty() ? 0 : 1;
+
     // The pages named on the command line open once the message loop runs,
     // after the main window has come up.
     if (FatalErrorText().isEmpty() && !FParameters.fileNames.isEmpty()) {
@@ -148,5 +167,6 @@ int StartUp::Run()
     if (!Prepare())
         return FExitCode;
     d->mainForm->show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    return FExitCode != 0 ? FExitCode : status;
 }

@@ -13,6 +13,7 @@ class TfrmMainForm;
 struct StartUpParameters {
     int splashMinimumMs = 3000;
     int instanceWaitMs = 10000;     // longest wait for another copy's start-up
+    int instanceAnswerMs = 10000;   // longest wait for the running copy's answer
     QStringList fileNames;          // page files named on the command line
     // Called with each splash message in turn (tests record the order).
     std::function<void(const QString &)> onSplashMessage;
@@ -20,15 +21,20 @@ struct StartUpParameters {
 
 // The program's start-up order: single-instance guard, splash, the
 // long-lived objects in their fixed order, the splash minimum, then the
-// main window. Run() returns the process exit status.
+// main window. Run() returns the process exit status: 0 after a normal run
+// or a hand-over, non-zero when start-up failed or a running copy did not
+// answer.
 class StartUp {
 public:
     explicit StartUp(StartUpParameters parameters);
     ~StartUp();
 
     // Everything up to the message loop. Returns false when this process
-    // is to end at once (another copy took over, or it was still starting
-    // after the longest wait); ExitCode() then tells the status.
+    // is to end at once (another copy took over, it was still starting
+    // after the longest wait, or it runs but does not answer, which is
+    // reported); ExitCode() then tells the status. After a start-up
+    // failure it returns true and ExitCode() is already non-zero: the
+    // message loop runs only to show the failure.
     bool Prepare();
     // Prepare(), then the message loop.
     int Run();

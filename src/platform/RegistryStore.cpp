@@ -14,6 +14,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -22,6 +23,9 @@ const QString ValuesMember = QStringLiteral("values");
 
 // How long a change waits for another copy of the program to finish its own.
 constexpr int LockTimeoutMs = 10000;
+
+// Tests: how many bytes a write takes before it runs short; -1 for all.
+qint64 WriteLimit = -1;
 
 std::unique_ptr<RegistryStore> &TheInstance()
 {
@@ -155,6 +159,11 @@ void RegistryStore::ResetInstanceForTesting()
     TheInstance().reset();
 }
 
+void RegistryStore::SetWriteLimitForTesting(qint64 bytes)
+{
+    WriteLimit = bytes;
+}
+
 QStringList RegistryStore::SplitPath(const QString &path)
 {
     return path.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
@@ -211,7 +220,18 @@ bool RegistryStore::Save()
         FLastError = QStringLiteral("Can not write \"%1\": %2").arg(FFileName, file.errorString());
         return false;
     }
-    file.write(QJsonDocument(FRoot).toJson(QJsonDocument::Indented));
+    // A write that runs short (a full disk) is never committed: the file
+    // keeps its previous content whole.
+    const QByteArray bytes = QJsonDocument(FRoot).toJson(QJsonDocument::Indented);
+    const qint64 written = WriteLimit >= 0 && bytes.size() > WriteLimit
+        ? file.write(bytes.constData(), WriteLimit) : file.write(bytes);
+    if (written != bytes.size()) {
+        const QString reason = file.error() == QFileDevice::NoError
+            ? QStringLiteral("No space left on device") : file.errorString();
+        file.cancelWriting();
+        FLastError = QStringLiteral("Can not write \"%1\": %2").arg(FFileName, reason);
+        return false;
+    }
     if (!file.commit()) {
         FLastError = QStringLiteral("Can not write \"%1\": %2").arg(FFileName, file.errorString());
         return false;
@@ -359,6 +379,18 @@ std::optional<QString> RegistryStore::ReadText(const QString &path, const QStrin
         return std::nullopt;
     }
     return value->toString();
+}
+
+void RegistryStore::NoteIgnoredValue(const QString &path, const QString &name)
+{
+    const QString value = path + QLatin1Char('\\') + name;
+    if (!FIgnored.contains(value, Qt::CaseInsensitive))
+        FIgnored.append(value);
+}
+
+QStringList RegistryStore::TakeIgnoredValues()
+{
+    return std::exchange(FIgnored, {});
 }
 
 bool RegistryStore::WriteNumber(const QString &path, const QString &name, qint32 value)

@@ -17,7 +17,8 @@
 // was created with. A key exists once created, also while it is empty.
 //
 // Every change is written to the file at once, under a lock file, through a
-// save file that replaces the document only when it is complete. Before a
+// save file that replaces the document only when it is complete; a write
+// that fails or runs short leaves the previous document whole. Before a
 // change the document is read again, so that changes made by another copy of
 // the program in the meantime are kept.
 //
@@ -36,6 +37,9 @@ public:
     // Tests: forget the program-wide store so that the next Instance()
     // opens the file again.
     static void ResetInstanceForTesting();
+    // Tests: every following write takes at most this many bytes and then
+    // runs short without an error, as on a full disk; negative: no limit.
+    static void SetWriteLimitForTesting(qint64 bytes);
 
     QString FileName() const { return FFileName; }
 
@@ -76,6 +80,15 @@ public:
     bool WriteNumber(const QString &path, const QString &name, qint32 value);
     bool WriteText(const QString &path, const QString &name, const QString &value);
 
+    // Values that were there but of the wrong kind for their reader (a text
+    // where a number belongs, a placement that does not parse): the reader
+    // uses its default and notes the value here, so that the user can be
+    // told once which values of which file were ignored.
+    void NoteIgnoredValue(const QString &path, const QString &name);
+    // The values noted so far, each as the key path, "\" and the value name,
+    // in the order noted, each once; taking them forgets them.
+    QStringList TakeIgnoredValues();
+
     // The key path's parts.
     static QStringList SplitPath(const QString &path);
 
@@ -97,5 +110,6 @@ private:
     QString FRecoveryNote;
     QString FKeptAs;
     QString FLastError;
+    QStringList FIgnored;
     bool FWritable = true;
 };

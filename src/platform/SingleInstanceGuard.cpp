@@ -21,24 +21,52 @@ namespace {
 const QString baseName = QStringLiteral("SingleInstanceProgramHMutex");
 const QString appKey = QStringLiteral("quillon");
 constexpr int protocolVersion = 1;
-constexpr qsizetype maxRequestSize = 1024 * 1024;
+// A copy sends its file names in requests of about this size at most, one
+// after the other; the running copy takes requests far longer than that
+// and drops anything longer still.
+constexpr qsizetype partSize = 1024 * 1024;
+constexpr qsizetype maxRequestSize = 16 * partSize;
 const QByteArray acknowledgement = QByteArrayLiteral("OK\n");
 constexpr int connectWaitMs = 1000;
-constexpr int answerWaitMs = 3000;
 
 enum class HandOverResult { Answered, NoServer, NoAnswer };
 
-HandOverResult handOver(const QString &serverName, const QStringList &fileNames)
+// The file names in groups whose requests stay within partSize (a name too
+// long for that goes alone); always at least one group, so that a copy
+// started without files still asks the running one to come forward.
+QList<QStringList> requestParts(const QStringList &fileNames)
+{
+    QList<QStringList> parts{QStringList()};
+    qsizetype size = 0;
+    for (const QString &name : fileNames) {
+        const qsizetype nameSize = SingleInstanceGuard::EncodeRequest({name}).size();
+        if (!parts.last().isEmpty() && size + nameSize > partSize) {
+            parts.append(QStringList());
+            size = 0;
+        }
+        parts.last().append(name);
+        size += nameSize;
+    }
+    return parts;
+}
+
+// Connects the socket; Answered here means that a server took the connection.
+HandOverResult connectTo(QLocalSocket &socket, const QString &serverName)
+{
+    socket.connectToServer(serverName);
+    if (socket.waitForConnected(connectWaitMs))
+        return HandOverResult::Answered;
+    const auto error = socket.error();
+    return error == QLocalSocket::ServerNotFoundError || error == QLocalSocket::ConnectionRefusedError
+        ? HandOverResult::NoServer
+        : HandOverResult::NoAnswer;
+}
+
+HandOverResult handOverPart(const QString &serverName, const QStringList &fileNames, int answerWaitMs)
 {
     QLocalSocket socket;
-    socket.connectToServer(serverName);
-    if (!socket.waitForConnected(connectWaitMs)) {
-        const auto error = socket.error();
-        return error == QLocalSocket::ServerNotFoundError
-                || error == QLocalSocket::ConnectionRefusedError
-            ? HandOverResult::NoServer
-            : HandOverResult::NoAnswer;
-    }
+    if (const HandOverResult connected = connectTo(socket, serverName); connected != HandOverResult::Answered)
+        return connected;
     socket.write(SingleInstanceGuard::EncodeRequest(fileNames));
     const QDeadlineTimer deadline(answerWaitMs);
     QByteArray reply;
@@ -55,6 +83,19 @@ HandOverResult handOver(const QString &serverName, const QStringList &fileNames)
     reply += socket.readAll();
     socket.abort();
     return reply.startsWith(acknowledgement) ? HandOverResult::Answered : HandOverResult::NoAnswer;
+}
+
+HandOverResult handOver(const QString &serverName, const QStringList &fileNames, int answerWaitMs)
+{
+    const QList<QStringList> parts = requestParts(fileNames);
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const HandOverResult result = handOverPart(serverName, parts.at(i), answerWaitMs);
+        // Once the running copy has taken a part, it is there: a later
+        // part that finds no server did not reach it either.
+        if (result != HandOverResult::Answered)
+            return i == 0 ? result : HandOverResult::NoAnswer;
+    }
+    return HandOverResult::Answered;
 }
 
 QString defaultRuntimeDir()
@@ -92,6 +133,11 @@ void SingleInstanceGuard::SetClientTimeout(int ms)
     FClientTimeoutMs = ms;
 }
 
+void SingleInstanceGuard::SetAnswerTimeout(int ms)
+{
+    FAnswerTimeoutMs = ms;
+}
+
 bool SingleInstanceGuard::IsLocked() const
 {
     return FLock && FLock->isLocked();
@@ -126,7 +172,7 @@ SingleInstanceGuard::Outcome SingleInstanceGuard::Acquire(const QStringList &fil
         if (!name.isEmpty())
             absolute.append(QFileInfo(name).absoluteFilePath());
     }
-    switch (handOver(ServerName(), absolute)) {
+    switch (handOver(ServerName(), absolute, FAnswerTimeoutMs)) {
     case HandOverResult::Answered:
         Release();
         return Outcome::HandedOver;
@@ -135,9 +181,10 @@ SingleInstanceGuard::Outcome SingleInstanceGuard::Acquire(const QStringList &fil
         QLocalServer::removeServer(ServerName());
         break;
     case HandOverResult::NoAnswer:
-        // Something is there but does not answer: start normally rather
-        // than lose the files; Listen() takes the name over.
-        break;
+        // A copy is there but does not answer: it keeps its place, and a
+        // second copy on the same settings and tables must not start.
+        Release();
+        return Outcome::NoAnswer;
     }
     return Outcome::Continue;
 }
@@ -152,13 +199,17 @@ bool SingleInstanceGuard::Listen()
         connect(FServer, &QLocalServer::newConnection, this, &SingleInstanceGuard::AcceptClients);
     }
     QDir().mkpath(FRuntimeDir);
+    // The name is taken over only from a copy that is gone: listening would
+    // replace a running copy's name without a word.
+    QLocalSocket probe;
+    if (connectTo(probe, ServerName()) != HandOverResult::NoServer) {
+        qWarning("SingleInstanceGuard: another copy is running on %s",
+                 qPrintable(QDir::toNativeSeparators(ServerName())));
+        return false;
+    }
+    QLocalServer::removeServer(ServerName());
     if (FServer->listen(ServerName()))
         return true;
-    if (FServer->serverError() == QAbstractSocket::AddressInUseError) {
-        QLocalServer::removeServer(ServerName());
-        if (FServer->listen(ServerName()))
-            return true;
-    }
     qWarning("SingleInstanceGuard: can not listen on %s: %s",
              qPrintable(QDir::toNativeSeparators(ServerName())), qPrintable(FServer->errorString()));
     return false;
@@ -190,8 +241,10 @@ void SingleInstanceGuard::ServeClient(QLocalSocket *socket)
 
     auto buffer = std::make_shared<QByteArray>();
     connect(socket, &QLocalSocket::readyRead, this, [this, socket, timer, buffer] {
-        buffer->append(socket->read(maxRequestSize + 1 - buffer->size()));
-        const qsizetype end = buffer->indexOf('\n');
+        // Only the bytes just read can hold the end of the line.
+        const qsizetype before = buffer->size();
+        buffer->append(socket->read(maxRequestSize + 1 - before));
+        const qsizetype end = buffer->indexOf('\n', before);
         if (end < 0) {
             if (buffer->size() > maxRequestSize) {
                 socket->abort();

@@ -19,14 +19,18 @@ class QWidget;
 //
 // Start-up:  Acquire() -> create the main window -> Listen() -> Release().
 // Listening before releasing means that a copy which waited for the lock
-// always finds the server.
+// always finds the server. A running copy is never displaced: a later copy
+// that it does not answer ends, and many file names go over in several
+// requests of bounded size.
 class SingleInstanceGuard : public QObject {
     Q_OBJECT
 public:
     enum class Outcome {
         Continue,     // no other copy runs: start; the lock is held
         HandedOver,   // a running copy took the file names: end with status 0
-        TimedOut      // another copy is still starting: end silently
+        TimedOut,     // another copy is still starting: end silently
+        NoAnswer      // a running copy does not answer: it keeps running, this
+                      // copy must not start
     };
 
     // The lock and the server live in the user's runtime folder, or in
@@ -47,6 +51,8 @@ public:
     QString ServerName() const;
     // How long a connected copy may take to send its request (tests shorten it).
     void SetClientTimeout(int ms);
+    // How long Acquire() waits for the running copy to answer each request.
+    void SetAnswerTimeout(int ms);
 
     // Brings the window to the user: a minimised window is restored (to
     // maximised when it was maximised before), any other raised and activated.
@@ -71,4 +77,5 @@ private:
     std::unique_ptr<QLockFile> FLock;
     QLocalServer *FServer = nullptr;
     int FClientTimeoutMs = 5000;
+    int FAnswerTimeoutMs = 10000;
 };

@@ -79,7 +79,10 @@ bool RecentFiles::LoadRecentFiles(RegistryStore &registry)
     for (int i = 0; i < names.size() && i < FLimit; ++i) {
         // Blanks belong to the name ("page.htm " is a file of its own); an
         // entry of blanks alone names nothing.
-        const QString file = registry.ReadText(key, names.at(i)).value_or(QString());
+        const std::optional<QString> text = registry.ReadText(key, names.at(i));
+        if (!text)
+            registry.NoteIgnoredValue(key, names.at(i));
+        const QString file = text.value_or(QString());
         if (file.trimmed().isEmpty() || FFiles.size() >= FLimit)
             continue;
         if (std::any_of(FFiles.cbegin(), FFiles.cend(), [&](const QString &f) { return SameFile(f, file); }))

@@ -39,7 +39,8 @@ public:
     void Clear();
 
     // Appends the files stored in "RUF", in the order of their value names
-    // sorted as text, up to the limit. False when the key is missing.
+    // sorted as text, up to the limit; a value that is no text is noted in
+    // the registry as ignored. False when the key is missing.
     bool LoadRecentFiles(RegistryStore &registry);
     // Writes the list to "RUF" as "File_0", "File_1", ...; values beyond
     // the list stay as they were. When the key is missing it reports "Can

@@ -61,6 +61,8 @@ std::unique_ptr<TfrmOptions> SettingsSession::CreateOptions(TfrmMainForm &form)
     loaded.options = store.LoadOptions(data);
     loaded.browsers = store.LoadBrowsers(data);
     options->FormCreate(data, loaded);
+    // Every stored value has been read by now: say once which were ignored.
+    store.ReportIgnoredValues();
     options->SetSaveHandler([](const OptionsData &saved) {
         SettingsStore atEnd(RegistryStore::Instance());
         TfrmOptions::SaveResult result;

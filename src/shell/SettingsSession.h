@@ -24,8 +24,9 @@ public:
     static void LoadWorkState(TfrmMainForm &form, const SplashMessage &splashMessage);
 
     // Creates the options dialog with the stored options, browsers and
-    // recent files; it becomes the live copy of the options. Saving at the
-    // end is arranged through its save handler.
+    // recent files; it becomes the live copy of the options. Then warns
+    // once about every stored value that was ignored for being of the wrong
+    // kind. Saving at the end is arranged through its save handler.
     static std::unique_ptr<TfrmOptions> CreateOptions(TfrmMainForm &form);
 
     // At close: the recent-file list and the work state. A failure to save

@@ -4,9 +4,11 @@
 
 #include "platform/Dialogs.h"
 #include "platform/FatalErrorText.h"
+#include "platform/FontFaces.h"
 #include "platform/RaisedError.h"
 #include "platform/RegistryStore.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 #include <array>
@@ -53,15 +55,34 @@ qint32 ReadNumber(RegistryStore &registry, const QString &key, const QString &na
     return *value;
 }
 
-// A text that must be there: a missing one is an error too.
-QString ReadRequiredText(RegistryStore &registry, const QString &key, const QString &name)
+// A value that must be there: a missing one is an error. One of the wrong
+// kind is noted as ignored and gives nothing, so the caller's default stays.
+bool HasRequiredValue(RegistryStore &registry, const QString &key, const QString &name,
+                      RegistryStore::ValueType type)
 {
-    if (!registry.ValueExists(key, name))
+    const RegistryStore::ValueType stored = registry.GetValueType(key, name);
+    if (stored == RegistryStore::ValueType::None)
         throw RegistryFailure{QStringLiteral("The value '%1' does not exist").arg(name)};
+    if (stored != type)
+        registry.NoteIgnoredValue(key, name);
+    return stored == type;
+}
+
+std::optional<qint32> ReadRequiredNumber(RegistryStore &registry, const QString &key, const QString &name)
+{
+    if (!HasRequiredValue(registry, key, name, RegistryStore::ValueType::Number))
+        return std::nullopt;
+    return ReadNumber(registry, key, name);
+}
+
+std::optional<QString> ReadRequiredText(RegistryStore &registry, const QString &key, const QString &name)
+{
+    if (!HasRequiredValue(registry, key, name, RegistryStore::ValueType::Text))
+        return std::nullopt;
     const std::optional<QString> value = registry.ReadText(key, name);
     if (!value)
         throw RegistryFailure{registry.LastError()};
-    return *value;
+    return value;
 }
 
 QString BrowserValue(int index)
@@ -166,6 +187,24 @@ bool SettingsStore::NeedsFirstRun(bool setupDone) const
     return !setupDone || FRegistry.Recovered() || !FRegistry.KeyExists(BaseKey);
 }
 
+void SettingsStore::ReportIgnoredValues()
+{
+    const QStringList ignored = FRegistry.TakeIgnoredValues();
+    if (ignored.isEmpty())
+        return;
+    QStringList lines;
+    const QString base = BaseKey + QLatin1Char('\\');
+    for (const QString &value : ignored)
+        lines.append(value.startsWith(base, Qt::CaseInsensitive) ? value.mid(base.size()) : value);
+    Dialogs::Instance().MessageBox(
+        MsgKind::Warning,
+        QStringLiteral("These settings in \"%1\" are not of the kind expected; they were ignored "
+                       "and their defaults are used:\r")
+                .arg(QDir::toNativeSeparators(FRegistry.FileName()))
+            + lines.join(QLatin1Char('\r')),
+        mbOK);
+}
+
 void SettingsStore::ReportRegistryRecovery()
 {
     if (!FRegistry.Recovered() || FRecoveryReported)
@@ -184,8 +223,16 @@ bool SettingsStore::ReadBoolDefault(const QString &name, bool defaultValue)
 qint32 SettingsStore::ReadIntDefault(const QString &name, qint32 defaultValue)
 {
     const QString key = KeyPath(OptionsKey);
-    if (FRegistry.ValueExists(key, name))
+    switch (FRegistry.GetValueType(key, name)) {
+    case RegistryStore::ValueType::Number:
         return ReadNumber(FRegistry, key, name);
+    case RegistryStore::ValueType::Text:
+        // Kept as it is until the options are saved; the default serves.
+        FRegistry.NoteIgnoredValue(key, name);
+        return defaultValue;
+    case RegistryStore::ValueType::None:
+        break;
+    }
     WriteNumber(FRegistry, key, name, defaultValue);
     return defaultValue;
 }
@@ -232,14 +279,16 @@ void SettingsStore::LoadEditorValues(OptionsData &options)
     const QString key = KeyPath(EditorKey);
     Check(FRegistry.CreateKey(key), FRegistry);
     LiveOptionValues &v = options.values;
-    v.editorFont.setFamily(ReadRequiredText(FRegistry, key, QStringLiteral("Font Name")));
-    ApplyFontStyleBits(v.editorFont, ReadNumber(FRegistry, key, QStringLiteral("Font Style")));
-    const qint32 size = ReadNumber(FRegistry, key, QStringLiteral("Font Size"));
-    if (size > 0)
-        v.editorFont.setPointSize(size);
-    v.editorFontColor = StandardColorOr(ReadNumber(FRegistry, key, QStringLiteral("Font Color")), Qt::black);
-    v.backColor = StandardColorOr(ReadNumber(FRegistry, key, QStringLiteral("Back Color")), Qt::white);
-    v.wordWrap = ReadNumber(FRegistry, key, QStringLiteral("Word Wrap")) != 0;
+    auto number = [&](const char *name) { return ReadRequiredNumber(FRegistry, key, QString::fromLatin1(name)); };
+    if (const std::optional<QString> family = ReadRequiredText(FRegistry, key, QStringLiteral("Font Name")))
+        v.editorFont.setFamily(*family);
+    const std::optional<qint32> style = number("Font Style");
+    if (const std::optional<qint32> size = number("Font Size"); size && *size > 0)
+        v.editorFont.setPointSize(*size);
+    ApplyFontStyleBits(v.editorFont, style.value_or(0));
+    v.editorFontColor = StandardColorOr(number("Font Color").value_or(0x000000), Qt::black);
+    v.backColor = StandardColorOr(number("Back Color").value_or(0xFFFFFF), Qt::white);
+    v.wordWrap = number("Word Wrap").value_or(0) != 0;
 }
 
 bool SettingsStore::SaveOptions(const OptionsData &options)
@@ -310,9 +359,9 @@ bool SettingsStore::LoadCustomColors(QList<QColor> &colors, bool save)
     for (int i = 0; i < count; ++i) {
         const std::optional<QString> text = FRegistry.ReadText(key, ColorValue(i));
         if (!text)
-            return false;
+            FRegistry.NoteIgnoredValue(key, ColorValue(i));
         // An entry that is no colour keeps its place in the list.
-        colors.append(QColor::fromString(text->trimmed()));
+        colors.append(QColor::fromString(text.value_or(QString()).trimmed()));
     }
     return true;
 }
@@ -328,10 +377,14 @@ bool SettingsStore::LoadBrowsers(OptionsData &options)
         if (name.compare(IndxValue, Qt::CaseInsensitive) == 0)
             continue;
         // Paths keep their letter case: the file system tells them apart.
-        const QString path = FRegistry.ReadText(key, name).value_or(QString()).trimmed();
-        if (!path.isEmpty())
-            options.browsers.append(path);
+        const std::optional<QString> path = FRegistry.ReadText(key, name);
+        if (!path)
+            FRegistry.NoteIgnoredValue(key, name);
+        else if (!path->trimmed().isEmpty())
+            options.browsers.append(path->trimmed());
     }
+    if (FRegistry.GetValueType(key, IndxValue) == RegistryStore::ValueType::Text)
+        FRegistry.NoteIgnoredValue(key, IndxValue);
     const qint32 index = FRegistry.ReadNumber(key, IndxValue).value_or(-1);
     options.browserIndex = index >= 0 && index < options.browsers.size() ? index : -1;
     return true;
@@ -422,4 +475,7 @@ void SettingsStore::ApplyFontStyleBits(QFont &font, qint32 bits)
     font.setItalic(bits & 4);
     font.setUnderline(bits & 2);
     font.setStrikeOut(bits & 1);
+    // The font names its face, so that the font dialog shows that face
+    // rather than the first one the family lists (an oblique one, for some).
+    font.setStyleName(FontFaces::StyleName(font));
 }

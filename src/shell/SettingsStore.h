@@ -54,11 +54,17 @@ public:
     // Shows, once, a warning that an unreadable settings file was kept
     // aside; does nothing when the file was fine.
     void ReportRegistryRecovery();
+    // Shows, once, a warning naming the settings file and every value that
+    // was ignored for being of the wrong kind (its default served instead);
+    // does nothing when there was none.
+    void ReportIgnoredValues();
 
     // "Options", "Editor" and "Custom Colors" into options. A missing
-    // option is written with its default. On failure the reason is in
-    // FatalErrorText() and the result is false; failing custom colours are
-    // only reported ("Can not load custom colors.").
+    // option is written with its default; a value of the wrong kind is
+    // noted as ignored and its default used. On failure (a missing "Editor"
+    // value) the reason is in FatalErrorText() and the result is false;
+    // failing custom colours are only reported ("Can not load custom
+    // colors.").
     bool LoadOptions(OptionsData &options);
     // options into "Options", "Editor" and "Custom Colors". False when a
     // value could not be written; the caller reports "Save Options Error".
@@ -92,6 +98,7 @@ public:
     static QColor StandardColorOr(qint32 ref, const QColor &fallback);
 
     // Font style as a bit set: 8 bold, 4 italic, 2 underline, 1 strike-out.
+    // Applying the bits also names the installed face they select.
     static qint32 FontStyleBits(const QFont &font);
     static void ApplyFontStyleBits(QFont &font, qint32 bits);
 

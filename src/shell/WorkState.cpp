@@ -63,38 +63,29 @@ bool WorkState::LoadWorkState(RegistryStore &registry)
         FatalErrorText() = QStringLiteral("Can not read working directory.");
         return false;
     }
-    QString error;
-    auto read = [&](const QString &name, QString &text) {
+    // A value of the wrong kind, or a placement that does not parse, is
+    // noted as ignored and leaves what is here.
+    auto read = [&](const QString &name) -> std::optional<QString> {
         const std::optional<QString> value = registry.ReadText(key, name);
         if (!value) {
-            error = ErrorReason(registry.LastError());
-            return false;
+            registry.NoteIgnoredValue(key, name);
+            return std::nullopt;
         }
-        text = value->trimmed();
-        return true;
+        return value->trimmed();
     };
     auto readPlacement = [&](const QString &name, WindowPlacement &placement) {
-        QString text;
-        if (!read(name, text))
-            return false;
-        if (text.isEmpty())
-            return true;
-        const std::optional<WindowPlacement> parsed = ParseWindowPlacement(text, &error);
-        if (parsed)
+        const std::optional<QString> text = read(name);
+        if (!text || text->isEmpty())
+            return;
+        if (const std::optional<WindowPlacement> parsed = ParseWindowPlacement(*text))
             placement = *parsed;
-        return parsed.has_value();
+        else
+            registry.NoteIgnoredValue(key, name);
     };
-    QString dir;
-    WindowPlacement main = MainPlacement;
-    WindowPlacement inspector = InspectorPlacement;
-    if (!read(QStringLiteral("Dir"), dir) || !readPlacement(QStringLiteral("Main Form"), main)
-        || !readPlacement(QStringLiteral("Tag Inspector"), inspector)) {
-        FatalErrorText() = QStringLiteral("Can not get working info: %1").arg(error);
-        return false;
-    }
-    WorkDir = dir;
-    MainPlacement = main;
-    InspectorPlacement = inspector;
+    if (const std::optional<QString> dir = read(QStringLiteral("Dir")))
+        WorkDir = *dir;
+    readPlacement(QStringLiteral("Main Form"), MainPlacement);
+    readPlacement(QStringLiteral("Tag Inspector"), InspectorPlacement);
     return true;
 }
 

@@ -20,8 +20,10 @@ public:
     // The splash text while the work state loads.
     static const QString LoadingMessage;   // "Loading Working Data ..."
 
-    // Reads "Work". A missing placement leaves the one already here. On
-    // failure the reason is in FatalErrorText() and the result is false.
+    // Reads "Work". A missing placement leaves the one already here; so do
+    // a value of the wrong kind and a placement that does not parse, which
+    // are noted in the registry as ignored. When the key is missing the
+    // reason is in FatalErrorText() and the result is false.
     bool LoadWorkState(RegistryStore &registry);
     // Writes "Work" (creating the key). The working folder is written
     // without a trailing separator; the main window never stays on top.

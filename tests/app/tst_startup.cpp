@@ -3,6 +3,7 @@
 #include "app/StartUp.h"
 #include "platform/FatalErrorText.h"
 #include "platform/ScriptedDialogs.h"
+#include "platform/SingleInstanceGuard.h"
 #include "shell/TfrmMainForm.h"
 #include "tags/TfrmTagInspector.h"
 #include "shell/RecentFiles.h"
@@ -11,7 +12,10 @@
 #include "support/ShippedData.h"
 #include <QCheckBox>
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QLocalServer>
+#include <QTimer>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -24,6 +28,8 @@ private slots:
     void startsInOrderAndShowsTheMainWindow();
     void aSecondStartKeepsOptionsRecentFilesAndPlacement();
     void aFatalErrorSkipsTheRemainingWindows();
+    void aFatalStartEndsWithAFailureStatus();
+    void aRunningCopyThatDoesNotAnswerKeepsThisOneFromStarting();
     void splashStaysUpForItsMinimum();
 };
 
@@ -103,6 +109,38 @@ void TestStartUp::aFatalErrorSkipsTheRemainingWindows()
     QVERIFY(startUp.MainForm());
     QVERIFY(messages.isEmpty());
     FatalErrorText().clear();
+}
+
+void TestStartUp::aFatalStartEndsWithAFailureStatus()
+{
+    ScriptedDialogs dialogs;
+    FatalErrorText() = QStringLiteral("Can not find LINKS.DB");
+    StartUpParameters parameters;
+    parameters.splashMinimumMs = 0;
+    StartUp startUp(parameters);
+    // Should the window never be activated, the run still ends.
+    QTimer::singleShot(10000, qApp, [] { QApplication::exit(0); });
+    QCOMPARE(startUp.Run(), 1);
+    QVERIFY(dialogs.Messages().value(0).text.startsWith(QStringLiteral("Fatal error occured.\rCan not find LINKS.DB")));
+    FatalErrorText().clear();
+}
+
+void TestStartUp::aRunningCopyThatDoesNotAnswerKeepsThisOneFromStarting()
+{
+    ScriptedDialogs dialogs;
+    // A copy that holds the name but is too busy to answer.
+    QLocalServer busy;
+    QVERIFY(busy.listen(SingleInstanceGuard().ServerName()));
+    StartUpParameters parameters;
+    parameters.splashMinimumMs = 0;
+    parameters.instanceAnswerMs = 200;
+    parameters.fileNames = {QStringLiteral("/pages/a.htm")};
+    StartUp startUp(parameters);
+    QVERIFY(!startUp.Prepare());
+    QCOMPARE(startUp.ExitCode(), 1);
+    QVERIFY(!startUp.MainForm());
+    QCOMPARE(dialogs.Messages().size(), 1);
+    QVERIFY(dialogs.Messages().first().text.startsWith(QStringLiteral("Quillon is already running but does not answer.")));
 }
 
 void TestStartUp::splashStaysUpForItsMinimum()

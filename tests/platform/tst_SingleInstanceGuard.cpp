@@ -3,6 +3,7 @@
 #include "platform/SingleInstanceGuard.h"
 
 #include <QElapsedTimer>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QProcess>
@@ -20,8 +21,18 @@ using Outcome = SingleInstanceGuard::Outcome;
 // The program's other copies are this test program run again with
 // QUILLON_TST_ROLE set: "hold" takes the lock, listens and stays silent
 // until its input closes (a copy stuck in its start-up); "second" is a copy
-// started with two file names (none when QUILLON_TST_FILES is "none").
+// started with two file names (none when QUILLON_TST_FILES is "none",
+// ManyFileNames() when it is "many").
 namespace {
+
+// Far more than one request holds.
+QStringList ManyFileNames()
+{
+    QStringList names;
+    for (int i = 0; i < 3000; ++i)
+        names.append(QStringLiteral("/pages/%1/%2.htm").arg(i).arg(QString(1000, QChar(u'a' + i % 26))));
+    return names;
+}
 
 int runRole(const QString &role)
 {
@@ -36,8 +47,11 @@ int runRole(const QString &role)
         return 0;
     }
     if (role == QLatin1String("second")) {
+        const QString which = qEnvironmentVariable("QUILLON_TST_FILES");
         QStringList files;
-        if (qEnvironmentVariable("QUILLON_TST_FILES") != QLatin1String("none"))
+        if (which == QLatin1String("many"))
+            files = ManyFileNames();
+        else if (which != QLatin1String("none"))
             files = QStringList{QStringLiteral("page.htm"), QStringLiteral("/web dir/other page.htm")};
         switch (guard.Acquire(files, 5000)) {
         case Outcome::HandedOver:
@@ -45,6 +59,7 @@ int runRole(const QString &role)
         case Outcome::Continue:
             return 3;
         case Outcome::TimedOut:
+        case Outcome::NoAnswer:
             return 4;
         }
     }
@@ -62,6 +77,8 @@ private slots:
     void timesOutWhileAnotherCopyStarts();
     void takesOverLockAndSocketOfDeadCopy();
     void handsFileNamesToRunningCopy();
+    void manyFileNamesGoOverInParts();
+    void aRunningCopyIsNeverDisplaced();
     void badClientsDoNotHurtRunningCopy();
     void requestRoundTrip();
     void bringForwardRestoresWindow();
@@ -195,6 +212,34 @@ void tst_SingleInstanceGuard::handsFileNamesToRunningCopy()
     QCOMPARE(activated.takeFirst().at(0).toStringList(), QStringList());
     QVERIFY(third->waitForFinished(5000));
     QCOMPARE(third->exitCode(), 0);
+}
+
+void tst_SingleInstanceGuard::manyFileNamesGoOverInParts()
+{
+    SingleInstanceGuard running(FRuntime->path());
+    QCOMPARE(running.Acquire({}, 1000), Outcome::Continue);
+    QVERIFY(running.Listen());
+    running.Release();
+    QStringList received;
+    connect(&running, &SingleInstanceGuard::ActivateRequested, this,
+            [&received](const QStringList &files) { received += files; });
+
+    QProcess *second = startCopy(QStringLiteral("second"), QStringLiteral("many"));
+    const QStringList sent = ManyFileNames();
+    QTRY_COMPARE_WITH_TIMEOUT(received.size(), sent.size(), 20000);
+    QCOMPARE(received, sent);
+    QTRY_COMPARE_WITH_TIMEOUT(second->state(), QProcess::NotRunning, 5000);
+    QCOMPARE(second->exitCode(), 0);
+    QVERIFY(running.IsListening());
+}
+
+void tst_SingleInstanceGuard::aRunningCopyIsNeverDisplaced()
+{
+    SingleInstanceGuard other(FRuntime->path());
+    QLocalServer busy;   // a running copy too busy to answer
+    QVERIFY(busy.listen(other.ServerName()));
+    QVERIFY(!other.Listen());
+    QVERIFY(busy.isListening());
 }
 
 void tst_SingleInstanceGuard::badClientsDoNotHurtRunningCopy()

@@ -17,6 +17,7 @@ private slots:
     void valueNamesSortAsText();
     void changesReachTheFileAtOnce();
     void changesOfAnotherCopyAreKept();
+    void aWriteThatRunsShortKeepsTheFileWhole();
     void unreadableFileIsKeptAsideAndReported();
     void wrongStructureCountsAsUnreadable();
     void defaultFileFollowsConfigFolder();
@@ -28,6 +29,7 @@ private:
 
 void tst_RegistryStore::init()
 {
+    RegistryStore::SetWriteLimitForTesting(-1);
     FTemp = std::make_unique<QTemporaryDir>();
     FFile = FTemp->filePath(QStringLiteral("quillon/registry.json"));
 }
@@ -130,6 +132,25 @@ void tst_RegistryStore::changesOfAnotherCopyAreKept()
     QVERIFY(first.WriteNumber(QStringLiteral("K"), QStringLiteral("FromFirst"), 1));
     RegistryStore third(FFile);
     QCOMPARE(third.ValueNames(QStringLiteral("K")), QStringList({"FromFirst", "FromSecond"}));
+}
+
+void tst_RegistryStore::aWriteThatRunsShortKeepsTheFileWhole()
+{
+    RegistryStore store(FFile);
+    QVERIFY(store.CreateKey(QStringLiteral("K")));
+    QFile file(FFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    // The disk is full: every write of this exit fails and says so; none
+    // damages the file or moves it aside.
+    RegistryStore::SetWriteLimitForTesting(20);
+    for (int i = 0; i < 2; ++i)
+        QVERIFY(!store.WriteNumber(QStringLiteral("K"), QStringLiteral("N%1").arg(i), i));
+    QVERIFY2(store.LastError().endsWith(QStringLiteral("No space left on device")), qPrintable(store.LastError()));
+    QCOMPARE(QDir(QFileInfo(FFile).absolutePath()).entryList(QDir::Files), QStringList({"registry.json"}));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
 }
 
 void tst_RegistryStore::unreadableFileIsKeptAsideAndReported()

@@ -82,14 +82,10 @@ void tst_WorkState::loadFailures()
     QVERIFY(FRegistry->CreateKey(Work()));
     QVERIFY(FRegistry->WriteText(Work(), "Dir", "/somewhere"));
     QVERIFY(FRegistry->WriteText(Work(), "Tag Inspector", "0,1,10,twenty,300,400"));
-    QVERIFY(!state.LoadWorkState(*FRegistry));
-    QCOMPARE(FatalErrorText(), QStringLiteral("Can not get working info: 'twenty' is not a valid integer value"));
-    QCOMPARE(state.WorkDir, QString());
-
-    FatalErrorText().clear();
-    QVERIFY(FRegistry->WriteNumber(Work(), "Tag Inspector", 5));
-    QVERIFY(!state.LoadWorkState(*FRegistry));
-    QCOMPARE(FatalErrorText(), QStringLiteral("Can not get working info: Invalid data type for 'Tag Inspector'"));
+    // A placement that does not parse is ignored: the default stays.
+    QVERIFY(state.LoadWorkState(*FRegistry));
+    QCOMPARE(state.WorkDir, QStringLiteral("/somewhere"));
+    QCOMPARE(state.InspectorPlacement, WindowPlacement());
 }
 
 void tst_WorkState::saveDropsTheTrailingSeparator()
