@@ -3,20 +3,28 @@
 //
 // Loads generated HTML pages of 1, 10 and 50 MB into the editor control,
 // inserts 10 KB at the end and in the middle, reads the row and column at
-// the end, and prints the times and the peak memory of each size. Each size
-// runs in a process of its own so that its peak is its own.
+// the end, and prints the times and the peak memory of each size. Then it
+// types into a 5 MB page on one line (minified HTML) and loads a 20 MB page
+// with word wrap on. Each case runs in a process of its own so that its
+// peak is its own.
 //
-//   bench_richedit            all sizes
+//   bench_richedit            all cases
 //   bench_richedit 50         one size
+//   bench_richedit oneline 5  a page of that many MB on one line
+//   bench_richedit wrap 20    a page of that many MB with word wrap
 
 #include "editor/TRCRichEdit.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFontDatabase>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextStream>
+
+#include <sys/resource.h>
 
 #include <cstdio>
 
@@ -117,6 +125,120 @@ int RunOneSize(int megabytes, const QString &path)
     return 0;
 }
 
+// Process CPU time (user and system) in milliseconds.
+double CpuMs()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+// The editor as the user sees it: the program's default font, a common
+// window size, shown and focused.
+void ShowFocused(TRCRichEdit &edit)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(10);
+    edit.SetEditorFont(font, Qt::black);
+    edit.resize(1000, 700);
+    edit.show();
+    edit.activateWindow();
+    edit.setFocus();
+    if (!QTest::qWaitForWindowActive(&edit))
+        std::printf("(the editor window did not become active)\n");
+}
+
+QWidget *KeyTarget(TRCRichEdit &edit)
+{
+    return edit.focusProxy() ? edit.focusProxy() : &edit;
+}
+
+// A typed letter with the repaint it causes, caret at pos.
+double KeystrokeMs(TRCRichEdit &edit, int pos)
+{
+    edit.SetSelStart(pos);
+    edit.ScrollCaret();
+    QApplication::processEvents();
+    QElapsedTimer timer;
+    timer.start();
+    QTest::keyClick(KeyTarget(edit), Qt::Key_X);
+    QApplication::processEvents();
+    return Ms(timer);
+}
+
+double IdleCpuMs(int ms)
+{
+    const double before = CpuMs();
+    QTest::qWait(ms);
+    return CpuMs() - before;
+}
+
+// Waits until the work the editor does in idle time is over (a tenth of a
+// second that uses under a twentieth of it); returns the time waited.
+double UntilIdleMs(int limitMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < limitMs && IdleCpuMs(100) > 5.0) {
+    }
+    return Ms(timer);
+}
+
+// Minified HTML: the generated page on one line.
+int RunOneLine(int megabytes)
+{
+    QByteArray page = GeneratedPage(qsizetype(megabytes) * 1024 * 1024);
+    page.replace("\r\n", "");
+    TRCRichEdit edit;
+    ShowFocused(edit);
+    QElapsedTimer timer;
+    timer.start();
+    const double cpuBefore = CpuMs();
+    edit.SetTextUtf8(page);
+    edit.repaint();
+    QApplication::processEvents();
+    const double loadMs = Ms(timer);
+    const double loadCpuMs = CpuMs() - cpuBefore;
+    const int length = edit.TextLength();
+    const double startMs = KeystrokeMs(edit, 0);
+    const double middleMs = KeystrokeMs(edit, length / 2);
+    const double endMs = KeystrokeMs(edit, edit.TextLength());
+    UntilIdleMs(2000);
+    const double idleMs = IdleCpuMs(3000);
+    std::printf("%3d MB on one line: load %7.1f ms (cpu %7.1f ms)  keystroke at start %7.1f ms  middle %7.1f ms  "
+                "end %7.1f ms (goal < 50 ms)  idle CPU %5.1f ms in 3 s\n",
+                megabytes, loadMs, loadCpuMs, startMs, middleMs, endMs, idleMs);
+    std::fflush(stdout);
+    return 0;
+}
+
+// Word wrap on: time until the page is shown, until a first keystroke is
+// done, and until the wrapping left for idle time has finished.
+int RunWrapped(int megabytes)
+{
+    const long baseKiB = PeakKiB();
+    const QByteArray page = GeneratedPage(qsizetype(megabytes) * 1024 * 1024);
+    TRCRichEdit edit;
+    edit.SetWordWrap(true);
+    ShowFocused(edit);
+    QElapsedTimer timer;
+    timer.start();
+    edit.SetTextUtf8(page);
+    edit.repaint();
+    const double shownMs = Ms(timer);
+    QTest::keyClick(KeyTarget(edit), Qt::Key_X);
+    QApplication::processEvents();
+    const double keyMs = Ms(timer);
+    const double wrappedMs = keyMs + UntilIdleMs(120000);
+    const double middleMs = KeystrokeMs(edit, edit.TextLength() / 2);
+    std::printf("%3d MB with word wrap: shown %7.1f ms  first keystroke done %7.1f ms (goal < 1000 ms)  "
+                "wrapping finished %8.1f ms  keystroke in the middle %6.1f ms  peak %6.1f MB (start %5.1f MB)\n",
+                megabytes, shownMs, keyMs, wrappedMs, middleMs, PeakKiB() / 1024.0, baseKiB / 1024.0);
+    std::fflush(stdout);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -125,11 +247,16 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
+    if (args.size() > 2 && args.at(1) == QLatin1String("oneline"))
+        return RunOneLine(args.at(2).toInt());
+    if (args.size() > 2 && args.at(1) == QLatin1String("wrap"))
+        return RunWrapped(args.at(2).toInt());
     if (args.size() > 2)
         return RunOneSize(args.at(1).toInt(), args.at(2));
 
-    // The pages are generated here, so that each measuring process's peak
-    // holds only the editor's own memory.
+    // The pages are generated here (the one-line and word-wrap cases make
+    // their own), so that each measuring process's peak holds only the
+    // editor's own memory.
     QTemporaryDir dir;
     int failures = 0;
     const QList<int> sizes = args.size() > 1 ? QList<int>{args.at(1).toInt()} : QList<int>{1, 10, 50};
@@ -142,6 +269,17 @@ int main(int argc, char *argv[])
         child.start(QApplication::applicationFilePath(), {QString::number(megabytes), path});
         child.waitForFinished(-1);
         failures += child.exitCode() != 0;
+    }
+    if (args.size() == 1) {
+        const QList<QStringList> cases{{QStringLiteral("oneline"), QStringLiteral("5")},
+                                       {QStringLiteral("wrap"), QStringLiteral("20")}};
+        for (const QStringList &arguments : cases) {
+            QProcess child;
+            child.setProcessChannelMode(QProcess::ForwardedChannels);
+            child.start(QApplication::applicationFilePath(), arguments);
+            child.waitForFinished(-1);
+            failures += child.exitCode() != 0;
+        }
     }
     return failures;
 }

@@ -102,6 +102,7 @@ TRCRichEdit::TRCRichEdit(QWidget *parent)
     FSci->SendScintilla(Sci::SCI_INDICSETSTYLE, static_cast<unsigned long>(LineEndIndicator),
                         long(Sci::INDIC_HIDDEN));
     RemoveClashingKeys();
+    ConfigureLayout();
     SetWordWrap(false);
 
     FSci->installEventFilter(this);
@@ -117,9 +118,11 @@ TRCRichEdit::TRCRichEdit(QWidget *parent)
     FSci->SendScintilla(Sci::SCI_SETMODEVENTMASK,
                         static_cast<unsigned long>(Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE));
     connect(FSci, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int, int type, const char *, int, int, int, int, int, int, int) {
-                if (type & (Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE))
+            [this](int position, int type, const char *, int length, int, int, int, int, int, int) {
+                if (type & (Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE)) {
+                    NoteEdit(position, length, type & Sci::SC_MOD_BEFOREINSERT);
                     ChangeComing();
+                }
             });
     connect(FSci, &QsciScintillaBase::SCN_UPDATEUI, this, [this](int updated) {
         if (updated & (Sci::SC_UPDATE_SELECTION | Sci::SC_UPDATE_CONTENT))
@@ -171,10 +174,7 @@ long TRCRichEdit::BytePos(int charPos) const
     const long lineStart = FSci->SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
     if (charPos == lineStartChar)
         return lineStart;
-    const long pos = FSci->SendScintilla(Sci::SCI_POSITIONRELATIVECODEUNITS,
-                                         static_cast<unsigned long>(lineStart), long(charPos - lineStartChar));
-    // Past the end of the text the component answers 0: clip to the end.
-    return pos == 0 ? length : std::min(pos, length);
+    return AdvanceUtf16(lineStart, charPos - lineStartChar, length);
 }
 
 int TRCRichEdit::CharPos(long bytePos) const
@@ -185,8 +185,7 @@ int TRCRichEdit::CharPos(long bytePos) const
     const long lineStart = FSci->SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
     const long lineStartChar = FSci->SendScintilla(Sci::SCI_INDEXPOSITIONFROMLINE,
                                                    static_cast<unsigned long>(line), long(Utf16Index));
-    return int(lineStartChar + FSci->SendScintilla(Sci::SCI_COUNTCODEUNITS,
-                                                   static_cast<unsigned long>(lineStart), bytePos));
+    return int(lineStartChar + CountUtf16(lineStart, bytePos));
 }
 
 // ---- whole text ----------------------------------------------------------
@@ -305,9 +304,7 @@ int TRCRichEdit::SelLength() const
 {
     const long start = FSci->SendScintilla(Sci::SCI_GETSELECTIONSTART);
     const long end = FSci->SendScintilla(Sci::SCI_GETSELECTIONEND);
-    if (start == end)
-        return 0;
-    return int(FSci->SendScintilla(Sci::SCI_COUNTCODEUNITS, static_cast<unsigned long>(start), end));
+    return int(CountUtf16(start, end));
 }
 
 void TRCRichEdit::SetSelStart(int pos)
@@ -369,7 +366,7 @@ int TRCRichEdit::Col() const
     const long caret = FSci->SendScintilla(Sci::SCI_GETSELECTIONSTART);
     const long line = FSci->SendScintilla(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(caret));
     const long lineStart = FSci->SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    return int(FSci->SendScintilla(Sci::SCI_COUNTCODEUNITS, static_cast<unsigned long>(lineStart), caret));
+    return int(CountUtf16(lineStart, caret));
 }
 
 void TRCRichEdit::SetRow(int row)
@@ -426,7 +423,7 @@ int TRCRichEdit::LineLength(int line) const
         return 0;
     const long start = FSci->SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
     const long end = FSci->SendScintilla(Sci::SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
-    return int(FSci->SendScintilla(Sci::SCI_COUNTCODEUNITS, static_cast<unsigned long>(start), end));
+    return int(CountUtf16(start, end));
 }
 
 int TRCRichEdit::LineCount() const
@@ -530,7 +527,8 @@ QColor TRCRichEdit::BackColor() const
 void TRCRichEdit::SetWordWrap(bool wrap)
 {
     FWordWrap = wrap;
-    FSci->setWrapMode(wrap ? QsciScintilla::WrapWord : QsciScintilla::WrapNone);
+    FWrapSuspended = false;
+    ApplyWrapMode(wrap);
     // Scroll bars are never hidden; with word wrap only the vertical one.
     FSci->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     FSci->setHorizontalScrollBarPolicy(wrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
@@ -593,6 +591,10 @@ bool TRCRichEdit::eventFilter(QObject *watched, QEvent *event)
         emit OnPosChange();
         break;
     }
+    case QEvent::Paint:
+        if (onViewport) // wrapping held off while a large text went in
+            ResumeWrap();
+        break;
     case QEvent::MouseButtonPress:
         if (onViewport)
             emit MouseDown();

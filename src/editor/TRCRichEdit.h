@@ -122,6 +122,16 @@ private:
     void ChangeComing();
     void AnnounceChange();
 
+    // Layout of long lines and large pages (TRCRichEditLayout.cpp).
+    void ConfigureLayout();
+    void ApplyWrapMode(bool wrap);
+    void ResumeWrap();
+    void NoteEdit(long pos, long length, bool insert);
+    void StyleNeeded(long endPos);
+    void StyleRange(long from, long to);
+    long CountUtf16(long from, long to) const;
+    long AdvanceUtf16(long from, long units, long limit) const;
+
     QsciScintilla *FSci;
     bool FModified = false;
     bool FChangePending = false;
@@ -130,4 +140,10 @@ private:
     QMenu *FPopupMenu = nullptr;
     std::function<bool(QObject *)> FDropAccepts;
     std::function<void(QObject *)> FDrop;
+    // Run styling: bytes before FStyledTo carry their runs, except those
+    // between FDirtyFrom and FDirtyTo (edited since the last styling).
+    long FStyledTo = 0;
+    long FDirtyFrom = -1;
+    long FDirtyTo = -1;
+    bool FWrapSuspended = false;
 };

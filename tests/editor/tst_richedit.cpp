@@ -7,7 +7,9 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMenu>
+#include <QAbstractScrollArea>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
@@ -29,6 +31,9 @@ private slots:
     void programShortcutsReachTheMenus();
     void popupMenuReplacesTheComponentsOwn();
     void dropRules();
+    void longLinePositionsAndTyping_data();
+    void longLinePositionsAndTyping();
+    void largePageWrapsAfterLoading();
 };
 
 void TestRichEdit::lineBreaksAreCrLfAndCountTwo()
@@ -271,6 +276,68 @@ void TestRichEdit::dropRules()
     QVERIFY(!edit.AcceptsDropFrom(&other));
     QVERIFY(!edit.AcceptsDropFrom(nullptr));          // drags from other programs
     QVERIFY(dropped == nullptr);
+}
+
+// Lines far longer than the screen, with characters of one, two and four
+// UTF-8 bytes around the points where the control reads its buffer in parts.
+void TestRichEdit::longLinePositionsAndTyping_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pos");
+    const QString ascii = QString(40000, QLatin1Char('a'));
+    const QString mixed = QString(16380, QLatin1Char('a')) + QStringLiteral("\u00e9\u00e9\U0001F600\u00e9\u00e9")
+        + QString(20000, QLatin1Char('b'));
+    const QString lines = QStringLiteral("<HTML>\r\n") + mixed + QStringLiteral("\r\n</HTML>");
+    QTest::newRow("start") << ascii << 0;
+    QTest::newRow("middle") << ascii << 20000;
+    QTest::newRow("end") << ascii << 40000;
+    QTest::newRow("before the accents") << mixed << 16380;
+    QTest::newRow("between accents") << mixed << 16381;
+    QTest::newRow("after the surrogate pair") << mixed << 16384;
+    QTest::newRow("after the accents") << mixed << 16388;
+    QTest::newRow("second line, past the accents") << lines << 8 + 30000;
+}
+
+void TestRichEdit::longLinePositionsAndTyping()
+{
+    QFETCH(QString, text);
+    QFETCH(int, pos);
+    TRCRichEdit edit;
+    edit.resize(600, 300);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    edit.SetText(text);
+    QApplication::processEvents();
+
+    edit.SetSelection(0, pos);
+    QCOMPARE(edit.SelLength(), pos);
+    edit.SetSelStart(pos);
+    QCOMPARE(edit.SelStart(), pos);
+    QCOMPARE(edit.Col(), pos - edit.LineIndex(edit.Row()));
+    QCOMPARE(edit.LineLength(edit.Row()), text.split(QStringLiteral("\r\n")).at(edit.Row()).size());
+
+    QTest::keyClick(edit.focusProxy(), Qt::Key_X);
+    QApplication::processEvents();
+    QCOMPARE(edit.Text(), QString(text).insert(pos, QLatin1Char('x')));
+    QCOMPARE(edit.SelStart(), pos + 1);
+}
+
+// A page that goes in with word wrap on is wrapped in idle time, not at
+// once: after that the wrapped lines fill more rows than the page has lines.
+void TestRichEdit::largePageWrapsAfterLoading()
+{
+    TRCRichEdit edit;
+    edit.SetWordWrap(true);
+    edit.resize(600, 300);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    const int lines = 400;
+    edit.SetText(QStringLiteral("<P>%1</P>\r\n").arg(QString(1000, QLatin1Char('w')).replace(QStringLiteral("ww"), QStringLiteral("w "))).repeated(lines));
+    QVERIFY(!edit.HasHorizontalScrollBar());
+    auto *area = edit.findChild<QAbstractScrollArea *>();
+    QVERIFY(area);
+    QScrollBar *vertical = area->verticalScrollBar();
+    QTRY_VERIFY_WITH_TIMEOUT(vertical->maximum() > 2 * lines, 20000);
 }
 
 QTEST_MAIN(TestRichEdit)
