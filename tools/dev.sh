@@ -2,8 +2,8 @@
 # Sets up a Debian 12 machine for Quillon, builds it, and then either
 # starts the editor or runs the whole test suite.
 #
-#   sh tools/dev.sh run [page files ...]
-#   sh tools/dev.sh test
+#   sh tools/dev.sh run [page files ...]   optimised build in build/
+#   sh tools/dev.sh test                   checking build in build-check/
 #
 # Run as root: missing Debian packages are installed with apt-get.
 set -eu
