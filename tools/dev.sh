@@ -2,8 +2,8 @@
 # Sets up a Debian 12 machine for Quillon, builds it, and then either
 # starts the editor or runs the whole test suite.
 #
-#   sh tools/dev.sh run [page files ...]
-#   sh tools/dev.sh test
+#   sh tools/dev.sh run [page files ...]   optimised build in build/
+#   sh tools/dev.sh test                   checking build in build-check/
 #
 # Run as root: missing Debian packages are installed with apt-get.
 set -eu
@@ -28,11 +28,11 @@ if [ -n "$missing" ]; then
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$jobs"
 
 case "$action" in
 run)
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j"$jobs"
     # Without a display, the editor runs on a virtual one.
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
         exec xvfb-run -a ./build/quillon "$@"
@@ -40,7 +40,12 @@ run)
     exec ./build/quillon "$@"
     ;;
 test)
-    exec ctest --test-dir build --output-on-failure -j"$jobs"
+    # The tests run in a checking build of their own, under AddressSanitizer
+    # and UndefinedBehaviorSanitizer; the editor that "run" starts stays the
+    # optimised build in build/.
+    cmake -S . -B build-check -DCMAKE_BUILD_TYPE=Debug -DQUILLON_SANITIZE=ON -DQUILLON_BENCHMARKS=OFF
+    cmake --build build-check -j"$jobs"
+    exec ctest --test-dir build-check --output-on-failure -j"$jobs"
     ;;
 *)
     echo "usage: sh tools/dev.sh run|test" >&2

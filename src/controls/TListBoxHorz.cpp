@@ -22,6 +22,13 @@ TListBoxHorz::TListBoxHorz(QWidget *parent) : QListWidget(parent)
     connect(items, &QAbstractItemModel::dataChanged, this, [this] { MeasureAll(); });
 }
 
+TListBoxHorz::~TListBoxHorz()
+{
+    // The items outlive this destructor's body and are cleared on their way
+    // out; that must not measure a half-destroyed list.
+    disconnect(model(), nullptr, this, nullptr);
+}
+
 void TListBoxHorz::SetScrollWidth(int width)
 {
     FScrollWidth = std::max(0, width);

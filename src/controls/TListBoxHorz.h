@@ -16,6 +16,7 @@ public:
     static constexpr double Version = 0.99;
 
     explicit TListBoxHorz(QWidget *parent = nullptr);
+    ~TListBoxHorz() override;
 
     // The horizontal extent in pixels the list can be scrolled across.
     int ScrollWidth() const { return FScrollWidth; }

@@ -85,11 +85,12 @@ TfrmMDIChild::~TfrmMDIChild()
 {
     SaveTimer->stop();
     PageFileWatcher::Instance().Forget(this);
-    // The editor and the frame outlive this destructor's body; their last
-    // signals must not reach a half-destroyed window.
+    // The editor, the frame and the base window outlive this destructor's
+    // body; their last signals must not reach a half-destroyed window. The
+    // frame may itself be half destroyed here, so it is not touched.
     disconnect(EditMemo, nullptr, this, nullptr);
-    if (FMdiArea)
-        disconnect(FMdiArea, nullptr, this, nullptr);
+    disconnect(FAreaActivation);
+    disconnect(this, &QMdiSubWindow::windowStateChanged, this, nullptr);
     if (!FReady) {
         // An operation still holds the editor: let it finish first.
         WaitUntilReady();
@@ -425,11 +426,10 @@ void TfrmMDIChild::changeEvent(QEvent *event)
         area = qobject_cast<QMdiArea *>(w);
     if (area == FMdiArea)
         return;
-    if (FMdiArea)
-        disconnect(FMdiArea, &QMdiArea::subWindowActivated, this, nullptr);
+    disconnect(FAreaActivation);
     FMdiArea = area;
     if (FMdiArea) {
-        connect(FMdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
+        FAreaActivation = connect(FMdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
             if (window == this)
                 FormActivate();
         });

@@ -141,4 +141,5 @@ private:
     QAction *mnuCopy = nullptr;
     QAction *mnuClear = nullptr;
     QPointer<QMdiArea> FMdiArea;   // the frame whose activations reach FormActivate
+    QMetaObject::Connection FAreaActivation;
 };

@@ -86,6 +86,7 @@ void TestStartUpFiles::handedOverFilesOpen()
     // working folder.
     QProcess second;
     second.setWorkingDirectory(FDir.path());
+    second.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     second.start(program, {QStringLiteral("handed over.htm")});
     QVERIFY(second.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 8000);

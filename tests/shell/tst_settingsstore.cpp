@@ -17,7 +17,6 @@
 
 namespace {
 
-const QString Base = SettingsStore::BaseKey;
 QString Key(const char *sub) { return SettingsStore::KeyPath(QString::fromLatin1(sub)); }
 
 } // namespace

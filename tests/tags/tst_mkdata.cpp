@@ -307,6 +307,7 @@ void TestMkData::theToolFailsLoudly()
     const QString data = dir.filePath(QStringLiteral("DATA"));
 
     QProcess good;
+    good.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     good.start(tool, {sources, data});
     QVERIFY(good.waitForFinished(20000));
     QCOMPARE(good.exitCode(), 0);
