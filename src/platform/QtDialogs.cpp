@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtDialogs.h"
 
+#include "platform/FontFaces.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -199,7 +201,11 @@ std::optional<QColor> QtDialogs::ColorDialog(const QColor &initial, bool fullOpe
 
 std::optional<QFont> QtDialogs::FontDialog(const QFont &initial)
 {
-    QFontDialog dialog(initial, DialogParent());
+    // Opened on the font's installed face, and keeping weight and slant when
+    // the user picks another family: the dialog would otherwise fall back
+    // to a family's first listed face (oblique for DejaVu Sans Mono).
+    QFontDialog dialog(FontFaces::WithStyleName(initial), DialogParent());
+    FontFaces::KeepStyleAcrossFamilies(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.selectedFont();

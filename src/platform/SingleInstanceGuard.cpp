@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/SingleInstanceGuard.h"
 
+#include "platform/NativeFileName.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
@@ -20,7 +22,7 @@ namespace {
 
 const QString baseName = QStringLiteral("SingleInstanceProgramHMutex");
 const QString appKey = QStringLiteral("quillon");
-constexpr int protocolVersion = 1;
+constexpr int protocolVersion = 2;
 // A copy sends its file names in requests of about this size at most, one
 // after the other; the running copy takes requests far longer than that
 // and drops anything longer still.
@@ -279,7 +281,12 @@ QByteArray SingleInstanceGuard::EncodeRequest(const QStringList &fileNames)
     QJsonObject request;
     request.insert(QStringLiteral("app"), appKey);
     request.insert(QStringLiteral("version"), protocolVersion);
-    request.insert(QStringLiteral("files"), QJsonArray::fromStringList(fileNames));
+    // Each name as its own bytes, base64: a name that is not valid UTF-8
+    // would not survive JSON text.
+    QJsonArray files;
+    for (const QString &name : fileNames)
+        files.append(QString::fromLatin1(NativeFileName::Encode(name).toBase64()));
+    request.insert(QStringLiteral("files"), files);
     // Compact JSON escapes line breaks inside strings, so the request is one line.
     return QJsonDocument(request).toJson(QJsonDocument::Compact) + '\n';
 }
@@ -298,9 +305,11 @@ QStringList SingleInstanceGuard::DecodeRequest(const QByteArray &line, bool *ok)
         return {};
     QStringList files;
     for (const QJsonValue &value : request.value(QStringLiteral("files")).toArray()) {
-        if (!value.isString() || value.toString().isEmpty())
+        const auto bytes = QByteArray::fromBase64Encoding(value.toString().toLatin1(),
+                                                          QByteArray::AbortOnBase64DecodingErrors);
+        if (!value.isString() || !bytes || bytes->isEmpty())
             return {};
-        files.append(value.toString());
+        files.append(NativeFileName::Decode(*bytes));
     }
     *ok = true;
     return files;

@@ -300,7 +300,9 @@ void tst_SingleInstanceGuard::badClientsDoNotHurtRunningCopy()
 void tst_SingleInstanceGuard::requestRoundTrip()
 {
     const QStringList odd{QStringLiteral("/a b/c\"d.htm"), QStringLiteral("/line\nbreak.htm"),
-                          QString::fromUtf8("/gr\xc3\xbc\xc3\x9f/\xe2\x82\xac.html")};
+                          QString::fromUtf8("/gr\xc3\xbc\xc3\x9f/\xe2\x82\xac.html"),
+                          // a name whose bytes are not UTF-8
+                          QStringLiteral("/caf") + QChar(0xDCE9) + QStringLiteral(".htm")};
     const QByteArray request = SingleInstanceGuard::EncodeRequest(odd);
     QCOMPARE(request.count('\n'), 1);
     QVERIFY(request.endsWith('\n'));
