@@ -307,9 +307,9 @@ QStringList SingleInstanceGuard::DecodeRequest(const QByteArray &line, bool *ok)
     for (const QJsonValue &value : request.value(QStringLiteral("files")).toArray()) {
         const auto bytes = QByteArray::fromBase64Encoding(value.toString().toLatin1(),
                                                           QByteArray::AbortOnBase64DecodingErrors);
-        if (!value.isString() || !bytes || bytes->isEmpty())
+        if (!value.isString() || !bytes || bytes.decoded.isEmpty())
             return {};
-        files.append(NativeFileName::Decode(*bytes));
+        files.append(NativeFileName::Decode(bytes.decoded));
     }
     *ok = true;
     return files;
