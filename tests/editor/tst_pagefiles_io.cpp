@@ -1,6 +1,7 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/FakeWorkspace.h"
+#include "support/TestFiles.h"
 #include "editor/PageCodec.h"
 #include "editor/PageFileWriter.h"
 #include "editor/PageFiles.h"
@@ -16,17 +17,11 @@
 
 namespace {
 
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using TestFiles::ReadBytes;
 
 void WriteBytes(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    QVERIFY(TestFiles::WriteBytes(path, bytes));
 }
 
 const QByteArray OldPage = QByteArrayLiteral("<HTML>\r\nold page\r\n</HTML>\r\n");

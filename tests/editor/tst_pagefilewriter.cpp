@@ -1,6 +1,7 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/PageFileWriter.h"
+#include "support/TestFiles.h"
 #include "platform/NativeFileName.h"
 
 #include <QDir>
@@ -41,14 +42,7 @@ struct stat Stat(const QString &path)
     return info;
 }
 
-QByteArray ReadBytes(const QString &path)
-{
-    QByteArray bytes(4096, Qt::Uninitialized);
-    const int fd = ::open(Native(path), O_RDONLY);
-    const ssize_t got = fd < 0 ? -1 : ::read(fd, bytes.data(), bytes.size());
-    ::close(fd);
-    return got < 0 ? QByteArray("<missing>") : bytes.left(got);
-}
+using TestFiles::ReadBytes;
 
 void WriteOldText(const QString &path, uid_t uid = 0, gid_t gid = 0, mode_t mode = 0644)
 {
