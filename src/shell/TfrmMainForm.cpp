@@ -6,6 +6,7 @@
 #include "controls/PanelStatusBar.h"
 #include "controls/TList3Dim.h"
 #include "editor/EditCommands.h"
+#include "editor/ErrorBeep.h"
 #include "editor/PageFiles.h"
 #include "editor/TRCRichEdit.h"
 #include "platform/AppDir.h"
@@ -324,9 +325,7 @@ const LiveOptions &TfrmMainForm::Options() const
 
 void TfrmMainForm::ErrorBeep()
 {
-    QCoreApplication::processEvents();
-    if (Options().cbSound())
-        Dialogs::Instance().Beep();
+    ::ErrorBeep(Options());
 }
 
 void TfrmMainForm::SetStatusText(int panel, const QString &text)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/TfrmOptions.h"
 
+#include "editor/ErrorBeep.h"
 #include "editor/TfrmMDIChild.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
@@ -545,9 +546,7 @@ void TfrmOptions::editBackColorKeyUp(int key)
 
 void TfrmOptions::ErrorBeep()
 {
-    QCoreApplication::processEvents();
-    if (cbSound())
-        Dialogs::Instance().Beep();
+    ::ErrorBeep(*this);
 }
 
 void TfrmOptions::ErrorMessage(const QString &text)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/FakeWorkspace.h"
 
+#include "editor/ErrorBeep.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
 #include "platform/Dialogs.h"
@@ -94,10 +95,8 @@ void FakeWorkspace::BringToFront(TfrmMDIChild *child)
 
 void FakeWorkspace::ErrorBeep()
 {
-    QCoreApplication::processEvents();
     ++errorBeeps;
-    if (options.sound)
-        Dialogs::Instance().Beep();
+    ::ErrorBeep(options);
 }
 
 void FakeWorkspace::SetStatusText(int panel, const QString &text)
