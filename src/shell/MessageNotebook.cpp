@@ -4,6 +4,7 @@
 
 #include "controls/PanelStatusBar.h"
 #include "controls/Hints.h"
+#include "editor/LiveOptions.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -44,6 +45,12 @@ MessageNotebook::MessageNotebook(QWidget *parent)
 
     setCurrentIndex(StatusPage);
     setFixedHeight(qMax(22, MessageBar->sizeHint().height()));
+}
+
+QList<MessageNotebook::PanelText> MessageNotebook::OptionPanelTexts(const LiveOptions &options)
+{
+    return {{pnlAutoSave, options.cbAutoSave() ? QStringLiteral("Auto Save") : QString()},
+            {pnlWordWrap, options.cbWordWrap() ? QStringLiteral("Word Wrap") : QString()}};
 }
 
 void MessageNotebook::ShowProgress(const QString &message)

@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
+#include <QString>
 #include <QTabWidget>
 
+class LiveOptions;
 class PanelStatusBar;
 class QFrame;
 class QLabel;
@@ -17,6 +20,14 @@ class MessageNotebook : public QTabWidget {
 public:
     enum Page { StatusPage = 0, ProgressPage = 1 };
     enum Panel { pnlStatus = 0, pnlAutoSave = 1, pnlWordWrap = 2, pnlCaret = 3, pnlModified = 4 };
+
+    // What the option panels show for the options: "Auto Save" and "Word
+    // Wrap" while those are on, empty otherwise.
+    struct PanelText {
+        Panel panel;
+        QString text;
+    };
+    static QList<PanelText> OptionPanelTexts(const LiveOptions &options);
 
     explicit MessageNotebook(QWidget *parent = nullptr);
 

@@ -440,10 +440,8 @@ void TfrmMainForm::SetAutoSaveTimers(bool on)
 
 void TfrmMainForm::ShowOptionPanels()
 {
-    MessageBar->SetPanelText(MessageNotebook::pnlAutoSave,
-                             Options().cbAutoSave() ? QStringLiteral("Auto Save") : QString());
-    MessageBar->SetPanelText(MessageNotebook::pnlWordWrap,
-                             Options().cbWordWrap() ? QStringLiteral("Word Wrap") : QString());
+    for (const MessageNotebook::PanelText &panel : MessageNotebook::OptionPanelTexts(Options()))
+        MessageBar->SetPanelText(panel.panel, panel.text);
     MessageBar->RepaintNow();
 }
 

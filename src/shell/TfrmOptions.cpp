@@ -353,10 +353,8 @@ void TfrmOptions::ShowOptionPanels()
 {
     if (!FTarget)
         return;
-    FTarget->SetStatusText(MessageNotebook::pnlWordWrap,
-                           cbWordWrap() ? QStringLiteral("Word Wrap") : QString());
-    FTarget->SetStatusText(MessageNotebook::pnlAutoSave,
-                           cbAutoSave() ? QStringLiteral("Auto Save") : QString());
+    for (const MessageNotebook::PanelText &panel : MessageNotebook::OptionPanelTexts(*this))
+        FTarget->SetStatusText(panel.panel, panel.text);
 }
 
 // ---------------------------------------------------------------- recent files
