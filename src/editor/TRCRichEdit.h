@@ -124,6 +124,7 @@ private:
 
     // Layout of long lines and large pages (TRCRichEditLayout.cpp).
     void ConfigureLayout();
+    void ConfigureLineEnds();
     void ApplyWrapMode(bool wrap);
     void ResumeWrap();
     void NoteEdit(long pos, long length, bool insert);

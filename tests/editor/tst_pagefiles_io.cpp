@@ -1,36 +1,16 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/FakeWorkspace.h"
-#include "support/TestFiles.h"
+#include "support/PageFilesTest.h"
 #include "editor/PageCodec.h"
-#include "editor/PageFileWriter.h"
-#include "editor/PageFiles.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
-#include "platform/ScriptedDialogs.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <QtTest>
 #include <unistd.h>
-
-namespace {
-
-using TestFiles::ReadBytes;
-
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QVERIFY(TestFiles::WriteBytes(path, bytes));
-}
-
-const QByteArray OldPage = QByteArrayLiteral("<HTML>\r\nold page\r\n</HTML>\r\n");
-
-} // namespace
 
 // Opening and saving page files: names, the backup copy, encodings, and
 // saves that fail without harming what is on disk.
-class TestPageFilesIo : public QObject {
+class TestPageFilesIo : public PageFilesTest {
     Q_OBJECT
 private slots:
     void init();
@@ -50,39 +30,18 @@ private slots:
     void readOnlyFileAndFolderAreNotWritten();
     void failedBackupStopsTheSave();
     void linkAndPermissionsSurvive();
-    void encodingsSaveBackByteForByte();
     void eightBitPageRefusesForeignCharacters();
     void autosaveAndClose();
-
-private:
-    TfrmMDIChild *Open(const QString &path);
-    QString Path(const QString &name) const { return FDir->filePath(name); }
-
-    QTemporaryDir *FDir = nullptr;
-    ScriptedDialogs *FDialogs = nullptr;
-    FakeWorkspace *FWorkspace = nullptr;
 };
 
 void TestPageFilesIo::init()
 {
-    FDir = new QTemporaryDir;
-    FDialogs = new ScriptedDialogs;
-    FWorkspace = new FakeWorkspace;
-    FWorkspace->options.backup = false;
-    FWorkspace->options.autoSave = false;
+    SetUp();
 }
 
 void TestPageFilesIo::cleanup()
 {
-    PageFileWriter::SetFailAfterBytesForTesting(-1);
-    delete FWorkspace;
-    delete FDialogs;
-    delete FDir;
-}
-
-TfrmMDIChild *TestPageFilesIo::Open(const QString &path)
-{
-    return PageFiles(*FWorkspace).OpenPage(path);
+    TearDown();
 }
 
 void TestPageFilesIo::backupFileName_data()
@@ -220,7 +179,7 @@ void TestPageFilesIo::savePromptCancelledWritesNothing()
 {
     TfrmMDIChild *page = PageFiles(*FWorkspace).NewPage();
     page->EditMemo->ReplaceSel(QStringLiteral("text"));
-    QVERIFY(!PageFiles(*FWorkspace).SavePage(page, QStringLiteral("Save"), QStringLiteral("Save...")));
+    QVERIFY(!Save(page));
     QCOMPARE(FWorkspace->prompts, QStringList{QStringLiteral("Save")});
     QVERIFY(page->IsUntitled());
     QVERIFY(page->EditMemo->Modified());
@@ -238,7 +197,7 @@ void TestPageFilesIo::saveAsNamesThePage()
     page->EditMemo->ReplaceSel(QStringLiteral("<P>\nnew"));
     const QString path = Path(QStringLiteral("news.htm"));
     FWorkspace->saveAnswers << path;
-    QVERIFY(PageFiles(*FWorkspace).SavePage(page, QStringLiteral("Save"), QStringLiteral("Save...")));
+    QVERIFY(Save(page));
     QCOMPARE(page->FileName(), path);
     QCOMPARE(page->windowTitle(), QStringLiteral("NEWS.HTM"));
     QVERIFY(!page->EditMemo->Modified());
@@ -249,11 +208,11 @@ void TestPageFilesIo::saveAsNamesThePage()
 
     // A titled page saves silently; Save As always asks.
     page->EditMemo->ReplaceSel(QStringLiteral("!"));
-    QVERIFY(PageFiles(*FWorkspace).SavePage(page, QStringLiteral("Save"), QStringLiteral("Save...")));
+    QVERIFY(Save(page));
     QCOMPARE(FWorkspace->prompts.size(), 1);
     const QString other = Path(QStringLiteral("Copy.HTM"));
     FWorkspace->saveAnswers << other;
-    QVERIFY(PageFiles(*FWorkspace).SavePage(page, QStringLiteral("Save As"), QStringLiteral("Save...")));
+    QVERIFY(Save(page, QStringLiteral("Save As")));
     QCOMPARE(FWorkspace->prompts.last(), QStringLiteral("Save As"));
     QCOMPARE(page->FileName(), other);
     QCOMPARE(page->windowTitle(), QStringLiteral("COPY.HTM"));
@@ -266,7 +225,7 @@ void TestPageFilesIo::backupHoldsTheSavedText()
     TfrmMDIChild *page = PageFiles(*FWorkspace).NewPage();
     page->EditMemo->ReplaceSel(QStringLiteral("<HTML>\r\n</HTML>"));
     FWorkspace->saveAnswers << Path(QStringLiteral("index.html"));
-    QVERIFY(PageFiles(*FWorkspace).SavePage(page, QStringLiteral("Save"), QStringLiteral("Save...")));
+    QVERIFY(Save(page));
     QCOMPARE(page->windowTitle(), QStringLiteral("INDEX.HTML"));
     QCOMPARE(ReadBytes(Path(QStringLiteral("index.baku"))), QByteArrayLiteral("<HTML>\r\n</HTML>"));
     QCOMPARE(ReadBytes(Path(QStringLiteral("index.html"))), QByteArrayLiteral("<HTML>\r\n</HTML>"));
@@ -275,7 +234,7 @@ void TestPageFilesIo::backupHoldsTheSavedText()
     WriteBytes(Path(QStringLiteral("INDEX.HTML")), OldPage);
     TfrmMDIChild *upper = Open(Path(QStringLiteral("INDEX.HTML")));
     upper->EditMemo->ReplaceSel(QStringLiteral("changed "));
-    QVERIFY(PageFiles(*FWorkspace).SavePage(upper, QStringLiteral("Save"), QStringLiteral("Save...")));
+    QVERIFY(Save(upper));
     QCOMPARE(ReadBytes(Path(QStringLiteral("INDEX.BAKU"))), QByteArray("changed " + OldPage));
     QCOMPARE(ReadBytes(Path(QStringLiteral("INDEX.HTML"))), QByteArray("changed " + OldPage));
     QCOMPARE(ReadBytes(Path(QStringLiteral("index.baku"))), QByteArrayLiteral("<HTML>\r\n</HTML>"));
@@ -310,7 +269,7 @@ void TestPageFilesIo::fullDiskKeepsTheOldFile()
     TfrmMDIChild *page = Open(path);
     page->EditMemo->ReplaceSel(QStringLiteral("much more text than there is room for "));
     PageFileWriter::SetFailAfterBytesForTesting(10);
-    QVERIFY(!PageFiles(*FWorkspace).SavePage(page, QStringLiteral("Save"), QStringLiteral("Save...")));
+    QVERIFY(!Save(page));
     QCOMPARE(ReadBytes(path), OldPage);
     QCOMPARE(QDir(FDir->path()).entryList(QDir::Files), QStringList{QStringLiteral("full.htm")});
     QCOMPARE(FDialogs->Messages().size(), 1);
@@ -324,7 +283,7 @@ void TestPageFilesIo::fullDiskKeepsTheOldFile()
 
     // Save As onto a full disk keeps the page's old name.
     FWorkspace->saveAnswers << Path(QStringLiteral("elsewhere.htm"));
-    QVERIFY(!PageFiles(*FWorkspace).SavePage(page, QStringLiteral("Save As"), QStringLiteral("Save...")));
+    QVERIFY(!Save(page, QStringLiteral("Save As")));
     QCOMPARE(page->FileName(), path);
     QVERIFY(!QFile::exists(Path(QStringLiteral("elsewhere.htm"))));
 }
@@ -338,7 +297,7 @@ void TestPageFilesIo::readOnlyFileAndFolderAreNotWritten()
     TfrmMDIChild *page = Open(path);
     QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     page->EditMemo->ReplaceSel(QStringLiteral("x"));
-    QVERIFY(!PageFiles(*FWorkspace).SavePage(page, QStringLiteral("Save"), QStringLiteral("Save...")));
+    QVERIFY(!Save(page));
     QCOMPARE(ReadBytes(path), OldPage);
     QCOMPARE(FDialogs->Messages().last().text,
              QStringLiteral("Can not save the file ") + path + QStringLiteral("\rThe file is read-only"));
@@ -351,7 +310,7 @@ void TestPageFilesIo::readOnlyFileAndFolderAreNotWritten()
     QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     second->EditMemo->ReplaceSel(QStringLiteral("y"));
     const bool saved =
-        PageFiles(*FWorkspace).SavePage(second, QStringLiteral("Save"), QStringLiteral("Save..."));
+        Save(second);
     QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                               | QFileDevice::ExeOwner));
     QVERIFY(!saved);
@@ -369,7 +328,7 @@ void TestPageFilesIo::failedBackupStopsTheSave()
     QVERIFY(QDir().mkpath(Path(QStringLiteral("page.bak"))));
     TfrmMDIChild *page = Open(path);
     page->EditMemo->ReplaceSel(QStringLiteral("x"));
-    QVERIFY(!PageFiles(*FWorkspace).SavePage(page, QStringLiteral("Save"), QStringLiteral("Save...")));
+    QVERIFY(!Save(page));
     QCOMPARE(FDialogs->Messages().last().text,
              QStringLiteral("Can not save the file ") + Path(QStringLiteral("page.bak"))
                  + QStringLiteral("\rIs a directory"));
@@ -389,37 +348,13 @@ void TestPageFilesIo::linkAndPermissionsSurvive()
     TfrmMDIChild *page = Open(link);
     QCOMPARE(page->FileName(), link);
     page->EditMemo->ReplaceSel(QStringLiteral("new "));
-    QVERIFY(PageFiles(*FWorkspace).SavePage(page, QStringLiteral("Save"), QStringLiteral("Save...")));
+    QVERIFY(Save(page));
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(QFileInfo(link).symLinkTarget(), target);
     QCOMPARE(ReadBytes(target), QByteArray("new " + OldPage));
     // Owner, group and others; the "user" bits depend on who runs the test.
     const int bits = 0x7077;
     QCOMPARE(int(QFile::permissions(target)) & bits, int(mode) & bits);
-}
-
-void TestPageFilesIo::encodingsSaveBackByteForByte()
-{
-    QByteArray latin;
-    for (int byte = 0x80; byte <= 0xFF; ++byte) {
-        latin.append(char(byte));
-        if (byte % 16 == 15)
-            latin.append("\r\n");
-    }
-    const QList<QPair<QString, QByteArray>> files = {
-        {QStringLiteral("utf8.htm"), QByteArrayLiteral("<P>gr\xC3\xBC\xC3\x9F \xE2\x82\xAC \xF0\x9F\x98\x80</P>\r\n")},
-        {QStringLiteral("bom.htm"), QByteArrayLiteral("\xEF\xBB\xBF<P>\xC3\xA9t\xC3\xA9</P>\r\nend")},
-        {QStringLiteral("latin.htm"), QByteArrayLiteral("<P>caf\xE9</P>\r\n") + latin},
-    };
-    for (const auto &[name, bytes] : files) {
-        const QString path = Path(name);
-        WriteBytes(path, bytes);
-        TfrmMDIChild *page = Open(path);
-        QVERIFY2(page, qPrintable(name));
-        // Autosave rewrites an unchanged page: it must come back the same.
-        QVERIFY(PageFiles(*FWorkspace).SavePage(page, QStringLiteral("Save"), QStringLiteral("Save...")));
-        QVERIFY2(ReadBytes(path) == bytes, qPrintable(name));
-    }
 }
 
 void TestPageFilesIo::eightBitPageRefusesForeignCharacters()
@@ -430,7 +365,7 @@ void TestPageFilesIo::eightBitPageRefusesForeignCharacters()
     QCOMPARE(page->Encoding(), PageEncoding::Latin1);
     page->EditMemo->SetSelStart(page->EditMemo->TextLength());
     page->EditMemo->ReplaceSel(QStringLiteral(" 5 \u20AC"));
-    QVERIFY(!PageFiles(*FWorkspace).SavePage(page, QStringLiteral("Save"), QStringLiteral("Save...")));
+    QVERIFY(!Save(page));
     QCOMPARE(ReadBytes(path), QByteArrayLiteral("caf\xE9"));
     QVERIFY(FDialogs->Messages().last().text.startsWith(QStringLiteral("Can not save the file ") + path
                                                          + QLatin1Char('\r')));

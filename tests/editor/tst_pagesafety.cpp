@@ -1,39 +1,20 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/FakeWorkspace.h"
-#include "support/TestFiles.h"
+#include "support/PageFilesTest.h"
 #include "editor/LineEnds.h"
-#include "editor/PageFiles.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
-#include "platform/ScriptedDialogs.h"
 
-#include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QtTest>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace {
-
-using TestFiles::ReadBytes;
-
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QVERIFY(TestFiles::WriteBytes(path, bytes));
-}
-
-const QByteArray OldPage = QByteArrayLiteral("<HTML>\r\nold page\r\n</HTML>\r\n");
-
-} // namespace
 
 // What a page file goes through between disk and editor must never cost
 // the user a byte: odd encodings and line ends, binary files, files that
 // are not files, other programs' changes, failed loads, two windows on one
 // file.
-class TestPageSafety : public QObject {
+class TestPageSafety : public PageFilesTest {
     Q_OBJECT
 private slots:
     void init();
@@ -49,34 +30,16 @@ private slots:
     void autosaveWritesOnlyChangedPages();
     void unchangedPageIsOfferedAReload();
     void successfulSaveClearsTheError();
-
-private:
-    TfrmMDIChild *Open(const QString &path) { return PageFiles(*FWorkspace).OpenPage(path); }
-    bool Save(TfrmMDIChild *page, const QString &mode = QStringLiteral("Save"))
-    {
-        return PageFiles(*FWorkspace).SavePage(page, mode, QStringLiteral("Save..."));
-    }
-    QString Path(const QString &name) const { return FDir->filePath(name); }
-
-    QTemporaryDir *FDir = nullptr;
-    ScriptedDialogs *FDialogs = nullptr;
-    FakeWorkspace *FWorkspace = nullptr;
 };
 
 void TestPageSafety::init()
 {
-    FDir = new QTemporaryDir;
-    FDialogs = new ScriptedDialogs;
-    FWorkspace = new FakeWorkspace;
-    FWorkspace->options.backup = false;
-    FWorkspace->options.autoSave = false;
+    SetUp();
 }
 
 void TestPageSafety::cleanup()
 {
-    delete FWorkspace;
-    delete FDialogs;
-    delete FDir;
+    TearDown();
 }
 
 void TestPageSafety::lineEndsRoundTripAnyBytes()
@@ -98,6 +61,12 @@ void TestPageSafety::unchangedPagesSaveByteForByte_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("binary");
+    QTest::newRow("UTF-8") << QByteArray("<P>gr\xC3\xBC\xC3\x9F \xE2\x82\xAC \xF0\x9F\x98\x80</P>\r\n") << false;
+    QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF<P>\xC3\xA9t\xC3\xA9</P>\r\nend") << false;
+    QByteArray latin("<P>caf\xE9</P>\r\n");
+    for (int byte = 0x80; byte <= 0xFF; ++byte)
+        latin.append(char(byte)).append(byte % 16 == 15 ? "\r\n" : "");
+    QTest::newRow("8-bit") << latin << false;
     QTest::newRow("LF") << QByteArray("<P>\none\ntwo\n") << false;
     QTest::newRow("lone CR") << QByteArray("<P>\rone\r") << false;
     QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd\n\r\n\r\r\n") << false;
