@@ -2,38 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/PageFileReader.h"
 
+#include "platform/FileHandle.h"
 #include "platform/NativeFileName.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <new>
 #include <unistd.h>
-
-namespace {
-
-QString SystemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-class FileHandle {
-public:
-    explicit FileHandle(int fd) : FFd(fd) {}
-    ~FileHandle()
-    {
-        if (FFd >= 0)
-            ::close(FFd);
-    }
-    FileHandle(const FileHandle &) = delete;
-    FileHandle &operator=(const FileHandle &) = delete;
-    int Fd() const { return FFd; }
-
-private:
-    int FFd;
-};
-
-} // namespace
 
 PageFileReader::Result PageFileReader::Read(const QString &path)
 {
@@ -43,12 +18,12 @@ PageFileReader::Result PageFileReader::Read(const QString &path)
     FileHandle file(::open(NativeFileName::Encode(path).constData(),
                            O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (file.Fd() < 0) {
-        result.failure = SystemReason(errno);
+        result.failure = FileHandle::SystemReason(errno);
         return result;
     }
     result.stamp = PageDiskStamp::OfOpenFile(file.Fd());
     if (!result.stamp.exists) {
-        result.failure = SystemReason(errno);
+        result.failure = FileHandle::SystemReason(errno);
         return result;
     }
     if (!result.stamp.regular) {
@@ -68,7 +43,7 @@ PageFileReader::Result PageFileReader::Read(const QString &path)
             if (got < 0) {
                 if (errno == EINTR)
                     continue;
-                result.failure = SystemReason(errno);
+                result.failure = FileHandle::SystemReason(errno);
                 return result;
             }
             if (got == 0)

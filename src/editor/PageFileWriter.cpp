@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/PageFileWriter.h"
 
+#include "platform/FileHandle.h"
 #include "platform/NativeFileName.h"
 
 #include <QRandomGenerator>
@@ -20,34 +21,6 @@ qint64 FailAfterBytes = -1;
 constexpr mode_t AnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
 constexpr mode_t ModeBits = 07777;
 constexpr qint64 CopyChunk = 1 << 20;
-
-QString SystemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// An open file, closed when it goes out of scope.
-class FileHandle {
-public:
-    explicit FileHandle(int fd = -1) : FFd(fd) {}
-    ~FileHandle() { Close(); }
-    FileHandle(const FileHandle &) = delete;
-    FileHandle &operator=(const FileHandle &) = delete;
-
-    int Fd() const { return FFd; }
-    bool IsOpen() const { return FFd >= 0; }
-    // The result of close(): a late write error shows here on some file
-    // systems.
-    bool Close()
-    {
-        const int fd = FFd;
-        FFd = -1;
-        return fd < 0 || ::close(fd) == 0;
-    }
-
-private:
-    int FFd;
-};
 
 // Removes a file made on the way unless it was kept.
 class RemoveUnlessKept {
@@ -208,29 +181,29 @@ Attempt ReplaceWithNewFile(const QByteArray &target, const QByteArray &bytes, co
     QByteArray tempPath;
     FileHandle temp(CreateHiddenFile(FolderOf(target), BaseName(target), old ? 0600 : 0666, tempPath));
     if (!temp.IsOpen())
-        return {SystemReason(errno), old != nullptr};
+        return {FileHandle::SystemReason(errno), old != nullptr};
     RemoveUnlessKept removeTemp(tempPath);
     struct stat made;
     if (old) {
         if (::fstat(temp.Fd(), &made) != 0)
-            return {SystemReason(errno)};
+            return {FileHandle::SystemReason(errno)};
         if ((made.st_uid != old->st_uid || made.st_gid != old->st_gid)
             && ::fchown(temp.Fd(), old->st_uid, old->st_gid) != 0)
-            return {SystemReason(errno), true};
+            return {FileHandle::SystemReason(errno), true};
     }
     if (!WriteAt(temp.Fd(), bytes.constData(), bytes.size(), 0, true))
-        return {SystemReason(errno)};
+        return {FileHandle::SystemReason(errno)};
     if (old) {
         // After the owner and the writing, either of which may clear the
         // set-id bits; the system may also drop set-group-id silently.
         if (::fchmod(temp.Fd(), old->st_mode & ModeBits) != 0 || ::fstat(temp.Fd(), &made) != 0)
-            return {SystemReason(errno), true};
+            return {FileHandle::SystemReason(errno), true};
         if (made.st_uid != old->st_uid || made.st_gid != old->st_gid
             || (made.st_mode & ModeBits) != (old->st_mode & ModeBits))
-            return {SystemReason(EPERM), true};
+            return {FileHandle::SystemReason(EPERM), true};
     }
     if (::fsync(temp.Fd()) != 0 || !temp.Close() || ::rename(tempPath.constData(), target.constData()) != 0)
-        return {SystemReason(errno)};
+        return {FileHandle::SystemReason(errno)};
     removeTemp.Keep();
     SyncFolder(FolderOf(target));
     return {};
@@ -265,25 +238,25 @@ QString WriteInPlace(const QByteArray &target, const QByteArray &bytes)
     FileHandle file(::open(target.constData(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     struct stat old;
     if (!file.IsOpen() || ::fstat(file.Fd(), &old) != 0)
-        return SystemReason(errno);
+        return FileHandle::SystemReason(errno);
     if (!S_ISREG(old.st_mode))
         return QStringLiteral("Not a regular file");
 
     QByteArray copyPath;
     FileHandle copy(CreateSafetyCopy(target, copyPath));
     if (!copy.IsOpen())
-        return SystemReason(errno);
+        return FileHandle::SystemReason(errno);
     RemoveUnlessKept removeCopy(copyPath);
     qint64 oldSize = 0;
     if (!CopyAll(file.Fd(), copy.Fd(), false, oldSize) || ::fsync(copy.Fd()) != 0)
-        return SystemReason(errno);
+        return FileHandle::SystemReason(errno);
 
     if (bytes.size() > oldSize) {
         const int error = ::posix_fallocate(file.Fd(), off_t(oldSize), off_t(bytes.size() - oldSize));
         // A file system that cannot reserve room is written without.
         if (error != 0 && error != EOPNOTSUPP) {
             ::ftruncate(file.Fd(), off_t(oldSize));
-            return SystemReason(error);
+            return FileHandle::SystemReason(error);
         }
     }
     if (WriteAt(file.Fd(), bytes.constData(), bytes.size(), 0, true)
@@ -295,7 +268,7 @@ QString WriteInPlace(const QByteArray &target, const QByteArray &bytes)
         return QString();
     }
 
-    const QString reason = SystemReason(errno);
+    const QString reason = FileHandle::SystemReason(errno);
     qint64 restored = 0;
     if (CopyAll(copy.Fd(), file.Fd(), true, restored) && ::ftruncate(file.Fd(), off_t(oldSize)) == 0
         && ::fsync(file.Fd()) == 0)
@@ -333,11 +306,11 @@ QString PageFileWriter::Write(const QString &path, const QByteArray &bytes)
 {
     QByteArray target;
     if (const int error = ResolveLinks(NativeFileName::Encode(path), target))
-        return SystemReason(error);
+        return FileHandle::SystemReason(error);
     struct stat old;
     const bool exists = ::stat(target.constData(), &old) == 0;
     if (!exists && errno != ENOENT)
-        return SystemReason(errno);
+        return FileHandle::SystemReason(errno);
     const QString refusal = Refusal(target, exists ? &old : nullptr);
     if (!refusal.isEmpty())
         return refusal;
@@ -356,7 +329,7 @@ QString PageFileWriter::WriteBackup(const QString &backupPath, const QByteArray 
     struct stat old;
     const bool exists = ::lstat(backup.constData(), &old) == 0;
     if (!exists && errno != ENOENT)
-        return SystemReason(errno);
+        return FileHandle::SystemReason(errno);
     // A symbolic link at the backup's name is replaced like a file.
     const QString refusal = Refusal(backup, exists && !S_ISLNK(old.st_mode) ? &old : nullptr);
     if (!refusal.isEmpty())
@@ -365,13 +338,13 @@ QString PageFileWriter::WriteBackup(const QString &backupPath, const QByteArray 
     QByteArray tempPath;
     FileHandle temp(CreateHiddenFile(FolderOf(backup), BaseName(backup), 0666, tempPath));
     if (!temp.IsOpen())
-        return SystemReason(errno);
+        return FileHandle::SystemReason(errno);
     RemoveUnlessKept removeTemp(tempPath);
     if (!WriteAt(temp.Fd(), bytes.constData(), bytes.size(), 0, true))
-        return SystemReason(errno);
+        return FileHandle::SystemReason(errno);
     TakePageAttributes(temp.Fd(), NativeFileName::Encode(pagePath));
     if (::fsync(temp.Fd()) != 0 || !temp.Close() || ::rename(tempPath.constData(), backup.constData()) != 0)
-        return SystemReason(errno);
+        return FileHandle::SystemReason(errno);
     removeTemp.Keep();
     SyncFolder(FolderOf(backup));
     return QString();
