@@ -8,3 +8,7 @@
 // any start-up step that fails puts its message here, and the main window
 // reports it at its first activation and closes without saving.
 QString &FatalErrorText();
+
+// The lines that end a message about a failure the user cannot mend: whom
+// to contact and the contact address ("Contact Varo Software.\rE-mail : ...").
+QString MakerContactText();

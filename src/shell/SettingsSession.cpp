@@ -5,7 +5,6 @@
 #include "platform/AppDir.h"
 #include "platform/Dialogs.h"
 #include "platform/FatalErrorText.h"
-#include "platform/ProductInfo.h"
 #include "platform/RegistryStore.h"
 #include "shell/OptionsData.h"
 #include "shell/RecentFiles.h"
@@ -83,9 +82,6 @@ void SettingsSession::SaveAtClose(TfrmMainForm &form)
     state.MainPlacement = WindowPlacer::Read(&form);
     state.InspectorPlacement = form.CurrentInspectorPlacement();
     if (!state.SaveWorkState(RegistryStore::Instance()))
-        Dialogs::Instance().MessageBox(MsgKind::Error,
-                                       QStringLiteral("Save work info error.\r") + QStringLiteral("Contact Varo Software.")
-                                           + QStringLiteral("\r") + QStringLiteral("E-mail : ")
-                                           + ProductInfo::ContactAddress,
-                                       mbOK);
+        Dialogs::Instance().MessageBox(
+            MsgKind::Error, QStringLiteral("Save work info error.\r") + MakerContactText(), mbOK);
 }

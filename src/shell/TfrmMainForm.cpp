@@ -5,29 +5,24 @@
 #include "controls/FormBusy.h"
 #include "controls/PanelStatusBar.h"
 #include "controls/TList3Dim.h"
-#include "editor/EditCommands.h"
 #include "editor/ErrorBeep.h"
-#include "editor/PageFiles.h"
 #include "editor/TRCRichEdit.h"
 #include "platform/AppDir.h"
 #include "platform/Dialogs.h"
 #include "platform/FatalErrorText.h"
 #include "platform/ModalDialogStacking.h"
 #include "platform/ProductInfo.h"
-#include "platform/RegistryStore.h"
 #include "shell/DocumentArea.h"
-#include "shell/FileDialogs.h"
-#include "controls/Hints.h"
+#include "shell/FileCommands.h"
 #include "shell/MainMenuBuilder.h"
 #include "shell/MainMenuState.h"
 #include "shell/MenuFocusReturn.h"
 #include "shell/MenuMerge.h"
 #include "shell/MessageNotebook.h"
-#include "shell/Preview.h"
 #include "shell/RecentFiles.h"
-#include "shell/ReopenMenu.h"
 #include "shell/SettingsSession.h"
 #include "shell/TagCommands.h"
+#include "shell/TagInspectorSide.h"
 #include "shell/TagNotebookBuilder.h"
 #include "shell/TfrmOptions.h"
 #include "shell/ToolBarBuilder.h"
@@ -36,11 +31,9 @@
 #include "shell/WindowPlacer.h"
 #include "tags/TDataMod.h"
 
-#include <QClipboard>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPointer>
 #include <QStatusTipEvent>
 #include <QTabWidget>
@@ -49,11 +42,8 @@
 
 TfrmMainForm *frmMainForm = nullptr;
 
-TfrmMainForm::TfrmMainForm(QWidget *parent)
-    : QMainWindow(parent), FPageFiles(std::make_unique<PageFiles>(*this))
+TfrmMainForm::TfrmMainForm(QWidget *parent) : QMainWindow(parent)
 {
-    FFileDialogs = std::make_unique<FileDialogs>(WorkDir, CustomColors, this);
-    FPreview = std::make_unique<Preview>(*this, *FPageFiles);
     RecentFileList = new RecentFiles(this);
     FLookupData = new TList3Dim(this);
     FLookupData->setObjectName(QStringLiteral("LookupData"));
@@ -63,10 +53,14 @@ TfrmMainForm::TfrmMainForm(QWidget *parent)
     setWindowTitle(ProductInfo::MainCaption);
     resize(630, 450);
     BuildForm();
+    FFileCommands = std::make_unique<FileCommands>(
+        *this, FileCommands::Frame{*this, *MDIClient, WorkDir, CustomColors, *RecentFileList,
+                                   *mnuReopen, MenuItem(QStringLiteral("mnuReopenBreak"))});
+    FInspectorSide = std::make_unique<TagInspectorSide>(
+        *this, *this, *TagGrpPageControl, *FLookupData, FFileCommands->FileDialogService(),
+        InspectorPlacement, MenuItem(QStringLiteral("mnuTagInspector")));
     ConnectCommands();
     FTagCommands = new TagCommands(*this);
-    new ReopenMenu(*RecentFileList, *mnuReopen,
-                   [this](const QString &fileName) { FPageFiles->OpenPage(fileName); }, this);
     Dialogs::SetParentWindow(this);
     ModalDialogStacking::Install();
     FormCreate();
@@ -397,35 +391,6 @@ void TfrmMainForm::InsertDroppedItem(QObject *)
     // through their own windows, which are not part of the program yet.
 }
 
-bool TfrmMainForm::SaveDocument(TfrmMDIChild *child)
-{
-    return FPageFiles->SavePage(child, QStringLiteral("Save"), QStringLiteral("Save..."));
-}
-
-QString TfrmMainForm::PromptOpenFileName()
-{
-    return FFileDialogs->RunFileDialog(FileDialogs::ModeOpen, QString(), true);
-}
-
-QString TfrmMainForm::PromptSaveFileName(bool saveAs)
-{
-    return FFileDialogs->RunFileDialog(saveAs ? FileDialogs::ModeSaveAs : FileDialogs::ModeSave,
-                                       QString(), true);
-}
-
-void TfrmMainForm::AddRecentFile(const QString &fileName)
-{
-    RecentFileList->AddRecentFile(fileName);
-}
-
-void TfrmMainForm::OpenFiles(const QStringList &fileNames)
-{
-    for (const QString &fileName : fileNames) {
-        if (!fileName.trimmed().isEmpty())
-            FPageFiles->OpenPage(fileName);
-    }
-}
-
 void TfrmMainForm::ShowHintText(const QString &hint)
 {
     // The Link Manager and the find results show hints on their own bars
@@ -443,63 +408,6 @@ void TfrmMainForm::ShowOptionPanels()
     for (const MessageNotebook::PanelText &panel : MessageNotebook::OptionPanelTexts(Options()))
         MessageBar->SetPanelText(panel.panel, panel.text);
     MessageBar->RepaintNow();
-}
-
-bool TfrmMainForm::HasSelection() const
-{
-    TfrmMDIChild *document = ActiveDocument();
-    return document && document->EditMemo && document->EditMemo->SelLength() > 0;
-}
-
-void TfrmMainForm::mnuFileClick()
-{
-    FMenuState->UpdateFileMenu(DocumentCount() > 0, Options().cbRUFList());
-}
-
-void TfrmMainForm::mnuViewClick()
-{
-    FMenuState->UpdateViewMenu(DocumentCount() > 0);
-    update();
-}
-
-void TfrmMainForm::mnuToolsClick()
-{
-    FMenuState->UpdateToolsMenu(DocumentCount() > 0, HasSelection(),
-                                HintOf(findChild<QToolButton *>(QStringLiteral("sbUpperCase"))),
-                                HintOf(findChild<QToolButton *>(QStringLiteral("sbLowerCase"))));
-}
-
-void TfrmMainForm::mnuMainPopupPopup()
-{
-    const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
-    FMenuState->UpdatePopupMenu(DocumentCount() > 0, HasSelection(),
-                                clipboard && clipboard->hasText());
-    update();
-}
-
-void TfrmMainForm::mnuWindowPopup()
-{
-    FWindowList->Update(MDIClient->DocumentsInCreationOrder(), ActiveDocument());
-}
-
-void TfrmMainForm::ApplyBarStates()
-{
-    pnlToolBar->setVisible(ToolBarShown());
-    pnlTagNotebookBar->setVisible(TagNotebookBarShown());
-    MsgNotebook->setVisible(MessageBarShown());
-}
-
-void TfrmMainForm::SetBarStates(bool toolBar, bool tagNotebookBar, bool messageBar)
-{
-    MenuItem(QStringLiteral("mnuToolBar"))->setChecked(toolBar);
-    MenuItem(QStringLiteral("mnuTagNotebookBar"))->setChecked(tagNotebookBar);
-    MenuItem(QStringLiteral("mnuMessagebar"))->setChecked(messageBar);
-    ApplyBarStates();
-}
-
-bool TfrmMainForm::BarChecked(const char *item) const
-{
-    return MenuItem(QLatin1String(item))->isChecked();
 }
 
 bool TfrmMainForm::event(QEvent *event)
@@ -528,12 +436,10 @@ void TfrmMainForm::changeEvent(QEvent *event)
 void TfrmMainForm::FormActivate()
 {
     if (!FatalErrorText().isEmpty()) {
-        Dialogs::Instance().MessageBox(
-            MsgKind::Error,
-            QStringLiteral("Fatal error occured.\r") + FatalErrorText() + QStringLiteral("\r")
-                + QStringLiteral("Contact Varo Software.") + QStringLiteral("\r")
-                + QStringLiteral("E-mail : ") + ProductInfo::ContactAddress,
-            mbOK);
+        Dialogs::Instance().MessageBox(MsgKind::Error,
+                                       QStringLiteral("Fatal error occured.\r") + FatalErrorText()
+                                           + QStringLiteral("\r") + MakerContactText(),
+                                       mbOK);
         close();
         return;
     }
@@ -572,4 +478,15 @@ void TfrmMainForm::FormDestroy()
 {
     SetAutoSaveTimers(false);
     QCoreApplication::processEvents();
+}
+
+void TfrmMainForm::CloseToolWindows()
+{
+    // The program ends with this window: no other window (the Tag
+    // Inspector, the help) may keep it running unseen.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QPointer<QWidget> window : windows) {
+        if (window && window != this && window->isVisible() && !window->close())
+            window->hide();
+    }
 }

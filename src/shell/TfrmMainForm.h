@@ -16,8 +16,8 @@
 #include <memory>
 
 class DocumentArea;
+class FileCommands;
 class FileDialogs;
-class Preview;
 class RecentFiles;
 class MainMenuState;
 class MessageNotebook;
@@ -31,13 +31,17 @@ class QMenu;
 class QProgressBar;
 class QTabWidget;
 class TagCommands;
+class TagInspectorSide;
 class TList3Dim;
 class WindowListMenu;
 
 // The main frame window: tool bar, tag notebook bar, menus, the frame that
 // holds the document windows, and the message bar. It routes the menu and
 // button commands and offers the services the rest of the program asks of
-// it (active document, message bar, beep rule, live options).
+// it (active document, message bar, beep rule, live options). Its file and
+// preview commands live in FileCommands, its side of the Tag Inspector in
+// TagInspectorSide and its tag commands in TagCommands; the handlers named
+// here pass on to them.
 class TfrmMainForm : public QMainWindow,
                      public Workspace,
                      public OptionsTarget,
@@ -79,8 +83,8 @@ public:
     RecentFiles *RecentFileList = nullptr;
 
     // The page files and the file and colour dialog services.
-    PageFiles &Pages() const { return *FPageFiles; }
-    FileDialogs &FileDialogService() const { return *FFileDialogs; }
+    PageFiles &Pages() const;
+    FileDialogs &FileDialogService() const;
     // Opens page files in turn (those named on the command line or handed
     // over by a later copy of the program).
     void OpenFiles(const QStringList &fileNames);
@@ -144,8 +148,6 @@ public:
     void SetReopenMenuVisible(bool visible) override;
     bool LoadRecentFiles() override;
     void HideRecentFileList() override;
-    // The browser that preview starts: the options' selection.
-    QString PreviewBrowser() const;
 
     // What the Tag Inspector asks of the main window.
     TList3Dim &LookupData() override { return *FLookupData; }
@@ -242,9 +244,8 @@ private:
     QList<MergedMenu> FMainMenus;
     std::unique_ptr<MainMenuState> FMenuState;
     WindowListMenu *FWindowList = nullptr;
-    std::unique_ptr<PageFiles> FPageFiles;
-    std::unique_ptr<FileDialogs> FFileDialogs;
-    std::unique_ptr<Preview> FPreview;
+    std::unique_ptr<FileCommands> FFileCommands;
+    std::unique_ptr<TagInspectorSide> FInspectorSide;
     TagCommands *FTagCommands = nullptr;
     // Named groups of lookup pairs; the Tag Inspector keeps its tag groups
     // here.

@@ -1,52 +1,91 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
 //
-// The main window's menu and button commands, and what the options dialog
-// asks of it. The window itself, its services and its life are in
+// The main window's menu and button commands, the menu state when a menu
+// opens, and what the options dialog and the Tag Inspector ask of it. The
+// file and preview commands pass on to FileCommands, the Tag Inspector's to
+// TagInspectorSide. The window itself, its services and its life are in
 // TfrmMainForm.cpp.
 #include "shell/TfrmMainForm.h"
 
-#include "controls/FormBusy.h"
-#include "controls/PanelStatusBar.h"
-#include "editor/EditCommands.h"
-#include "editor/PageFiles.h"
-#include "editor/TRCRichEdit.h"
-#include "platform/AppDir.h"
-#include "platform/Dialogs.h"
-#include "platform/FatalErrorText.h"
-#include "platform/ProductInfo.h"
-#include "platform/RegistryStore.h"
-#include "shell/DocumentArea.h"
-#include "shell/FileDialogs.h"
 #include "controls/Hints.h"
-#include "shell/MainMenuBuilder.h"
+#include "editor/EditCommands.h"
+#include "editor/TRCRichEdit.h"
+#include "platform/Help.h"
+#include "shell/DocumentArea.h"
+#include "shell/FileCommands.h"
 #include "shell/MainMenuState.h"
-#include "shell/MenuMerge.h"
 #include "shell/MessageNotebook.h"
-#include "shell/Preview.h"
 #include "shell/RecentFiles.h"
-#include "shell/ReopenMenu.h"
-#include "shell/SettingsSession.h"
-#include "shell/TagCommands.h"
-#include "shell/TagNotebookBuilder.h"
+#include "shell/TagInspectorSide.h"
 #include "shell/TfrmOptions.h"
-#include "shell/ToolBarBuilder.h"
-#include "shell/WindowLayout.h"
 #include "shell/WindowListMenu.h"
-#include "shell/WindowPlacer.h"
-#include "tags/TDataMod.h"
 
+#include <QAction>
 #include <QClipboard>
-#include <QCloseEvent>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPointer>
-#include <QStatusTipEvent>
-#include <QTabWidget>
 #include <QToolButton>
-#include <QVBoxLayout>
+
+bool TfrmMainForm::HasSelection() const
+{
+    TfrmMDIChild *document = ActiveDocument();
+    return document && document->EditMemo && document->EditMemo->SelLength() > 0;
+}
+
+void TfrmMainForm::mnuFileClick()
+{
+    FMenuState->UpdateFileMenu(DocumentCount() > 0, Options().cbRUFList());
+}
+
+void TfrmMainForm::mnuViewClick()
+{
+    FMenuState->UpdateViewMenu(DocumentCount() > 0);
+    update();
+}
+
+void TfrmMainForm::mnuToolsClick()
+{
+    FMenuState->UpdateToolsMenu(DocumentCount() > 0, HasSelection(),
+                                HintOf(findChild<QToolButton *>(QStringLiteral("sbUpperCase"))),
+                                HintOf(findChild<QToolButton *>(QStringLiteral("sbLowerCase"))));
+}
+
+void TfrmMainForm::mnuMainPopupPopup()
+{
+    const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
+    FMenuState->UpdatePopupMenu(DocumentCount() > 0, HasSelection(),
+                                clipboard && clipboard->hasText());
+    update();
+}
+
+void TfrmMainForm::mnuWindowPopup()
+{
+    FWindowList->Update(MDIClient->DocumentsInCreationOrder(), ActiveDocument());
+}
+
+void TfrmMainForm::ApplyBarStates()
+{
+    pnlToolBar->setVisible(ToolBarShown());
+    pnlTagNotebookBar->setVisible(TagNotebookBarShown());
+    MsgNotebook->setVisible(MessageBarShown());
+}
+
+void TfrmMainForm::SetBarStates(bool toolBar, bool tagNotebookBar, bool messageBar)
+{
+    MenuItem(QStringLiteral("mnuToolBar"))->setChecked(toolBar);
+    MenuItem(QStringLiteral("mnuTagNotebookBar"))->setChecked(tagNotebookBar);
+    MenuItem(QStringLiteral("mnuMessagebar"))->setChecked(messageBar);
+    ApplyBarStates();
+}
+
+bool TfrmMainForm::BarChecked(const char *item) const
+{
+    return MenuItem(QLatin1String(item))->isChecked();
+}
 
 void TfrmMainForm::mnuToolBarClick()
 {
@@ -80,81 +119,113 @@ void TfrmMainForm::mnuArrangeIconsClick()
 
 void TfrmMainForm::mnuNewClick()
 {
-    FPageFiles->NewPage();
+    FFileCommands->New();
 }
 
 void TfrmMainForm::btnNewClick()
 {
-    mnuNewClick();
+    FFileCommands->New();
 }
 
 void TfrmMainForm::mnuCloseClick()
 {
-    if (TfrmMDIChild *document = ActiveDocument())
-        document->close();
+    FFileCommands->Close();
 }
 
 void TfrmMainForm::mnuOpenClick()
 {
-    FPageFiles->OpenPage();
+    FFileCommands->Open();
 }
 
 void TfrmMainForm::btnOpenClick()
 {
-    mnuOpenClick();
+    FFileCommands->Open();
 }
 
 void TfrmMainForm::mnuSaveClick()
 {
-    if (TfrmMDIChild *document = ActiveDocument())
-        FPageFiles->SavePage(document, QStringLiteral("Save"), QStringLiteral("Save..."));
+    FFileCommands->Save();
 }
 
 void TfrmMainForm::btnSaveClick()
 {
-    if (DocumentCount() == 0) {
-        ErrorBeep();
-        return;
-    }
-    mnuSaveClick();
+    FFileCommands->SaveOrBeep();
 }
 
 void TfrmMainForm::mnuSaveAsClick()
 {
-    if (TfrmMDIChild *document = ActiveDocument())
-        FPageFiles->SavePage(document, QStringLiteral("Save As"), QStringLiteral("Save..."));
+    FFileCommands->SaveAs();
 }
 
 void TfrmMainForm::mnuSaveAllClick()
 {
-    SetAutoSaveTimers(false);
-    // The page that was active comes back to the front afterwards.
-    const QPointer<TfrmMDIChild> active = ActiveDocument();
-    FPageFiles->SaveAllPages();
-    if (active)
-        BringToFront(active);
-    SetAutoSaveTimers(Options().cbAutoSave());
+    FFileCommands->SaveAll();
 }
 
 void TfrmMainForm::mnuPopSaveAllClick()
 {
-    mnuSaveAllClick();
+    FFileCommands->SaveAll();
 }
 
 void TfrmMainForm::mnuPreviewCurrDocClick()
 {
-    FPreview->Run(PreviewBrowser());
-    update();
+    FFileCommands->ShowPreview();
 }
 
 void TfrmMainForm::mnuPopPreviewClick()
 {
-    mnuPreviewCurrDocClick();
+    FFileCommands->ShowPreview();
 }
 
 void TfrmMainForm::sbPreviewClick()
 {
-    mnuPreviewCurrDocClick();
+    FFileCommands->ShowPreview();
+}
+
+bool TfrmMainForm::SaveDocument(TfrmMDIChild *child)
+{
+    return FFileCommands->SaveDocument(child);
+}
+
+QString TfrmMainForm::PromptOpenFileName()
+{
+    return FFileCommands->PromptOpenFileName();
+}
+
+QString TfrmMainForm::PromptSaveFileName(bool saveAs)
+{
+    return FFileCommands->PromptSaveFileName(saveAs);
+}
+
+void TfrmMainForm::AddRecentFile(const QString &fileName)
+{
+    RecentFileList->AddRecentFile(fileName);
+}
+
+PageFiles &TfrmMainForm::Pages() const
+{
+    return FFileCommands->Pages();
+}
+
+FileDialogs &TfrmMainForm::FileDialogService() const
+{
+    return FFileCommands->FileDialogService();
+}
+
+void TfrmMainForm::OpenFiles(const QStringList &fileNames)
+{
+    FFileCommands->OpenFiles(fileNames);
+}
+
+void TfrmMainForm::mnuOptionsClick()
+{
+    if (frmOptions)
+        frmOptions->Execute();
+}
+
+void TfrmMainForm::mnuPopOptionsClick()
+{
+    mnuOptionsClick();
 }
 
 void TfrmMainForm::mnuExitClick()
@@ -206,20 +277,79 @@ void TfrmMainForm::mnuPopPasteClick()
         document->Paste();
 }
 
-QString TfrmMainForm::PreviewBrowser() const
+void TfrmMainForm::FormShow()
 {
-    return frmOptions ? frmOptions->BrowserPath() : QString();
+    FInspectorSide->ShowAtStart();
 }
 
-void TfrmMainForm::mnuOptionsClick()
+void TfrmMainForm::mnuTagInspectorClick()
 {
-    if (frmOptions)
-        frmOptions->Execute();
+    FInspectorSide->Show();
 }
 
-void TfrmMainForm::mnuPopOptionsClick()
+void TfrmMainForm::sbTagInspectorClick()
 {
-    mnuOptionsClick();
+    FInspectorSide->Show();
+}
+
+void TfrmMainForm::mnuPopTagInspectorClick()
+{
+    FInspectorSide->Show();
+}
+
+void TfrmMainForm::TagGrpPageControlChange()
+{
+    FInspectorSide->PageChanged();
+}
+
+void TfrmMainForm::SelectTagGroupPage(const QString &group)
+{
+    FInspectorSide->SelectTagGroupPage(group);
+}
+
+QString TfrmMainForm::CurrentTagGroupPage() const
+{
+    return FInspectorSide->CurrentTagGroupPage();
+}
+
+QObject *TfrmMainForm::TagGroupPageControl() const
+{
+    return TagGrpPageControl;
+}
+
+QString TfrmMainForm::SelectFile(const QString &kind)
+{
+    return FInspectorSide->SelectFile(kind);
+}
+
+void TfrmMainForm::PlaceInspector(QWidget &inspector)
+{
+    FInspectorSide->PlaceInspector(inspector);
+}
+
+WindowPlacement TfrmMainForm::CurrentInspectorPlacement() const
+{
+    return FInspectorSide->CurrentPlacement();
+}
+
+void TfrmMainForm::InspectorClosed()
+{
+    FInspectorSide->InspectorClosed();
+}
+
+void TfrmMainForm::ActivateMainWindow()
+{
+    FInspectorSide->ActivateMainWindow();
+}
+
+void TfrmMainForm::mnuContentsClick()
+{
+    Help::Instance().ShowTopic(QStringLiteral("CONTENTS"));
+}
+
+void TfrmMainForm::mnuSearchClick()
+{
+    Help::Instance().ShowFinder();
 }
 
 int TfrmMainForm::RecentFileCount() const
@@ -234,15 +364,12 @@ void TfrmMainForm::SetRecentFileLimit(int entries)
 
 void TfrmMainForm::SetReopenMenuVisible(bool visible)
 {
-    mnuReopen->menuAction()->setVisible(visible);
-    if (QAction *separator = MenuItem(QStringLiteral("mnuReopenBreak")))
-        separator->setVisible(visible);
+    FFileCommands->SetReopenMenuVisible(visible);
 }
 
 bool TfrmMainForm::LoadRecentFiles()
 {
-    RecentFileList->SetLimit(Options().spnRUFEntries());
-    return RecentFileList->LoadRecentFiles(RegistryStore::Instance());
+    return FFileCommands->LoadRecentFiles();
 }
 
 void TfrmMainForm::HideRecentFileList()
