@@ -199,8 +199,8 @@ void tst_SettingsStore::optionsComeBackAsSaved()
     QString workDir;
     QVERIFY(store.FirstRunSetup(Input(), workDir));
     OptionsData saved;
-    saved.toolBar = false;
-    saved.tagNotebookBar = false;
+    saved.values.toolBar = false;
+    saved.values.tagNotebookBar = false;
     saved.values.tagPrompt = false;
     saved.values.attrUpperCase = false;
     saved.values.autoSave = false;
@@ -213,9 +213,9 @@ void tst_SettingsStore::optionsComeBackAsSaved()
 
     OptionsData loaded;
     QVERIFY(store.LoadOptions(loaded));
-    QCOMPARE(loaded.toolBar, false);
-    QCOMPARE(loaded.messageBar, true);
-    QCOMPARE(loaded.tagNotebookBar, false);
+    QCOMPARE(loaded.values.toolBar, false);
+    QCOMPARE(loaded.values.messageBar, true);
+    QCOMPARE(loaded.values.tagNotebookBar, false);
     QCOMPARE(loaded.values.tagPrompt, false);
     QCOMPARE(loaded.values.tagUpperCase, true);
     QCOMPARE(loaded.values.attrUpperCase, false);
@@ -236,7 +236,7 @@ void tst_SettingsStore::optionsComeBackAsSaved()
     QVERIFY(store.LoadOptions(clamped));
     QCOMPARE(clamped.values.rufEntries, 20);
     QCOMPARE(clamped.values.saveInterval, 1);
-    QCOMPARE(clamped.toolBar, true);
+    QCOMPARE(clamped.values.toolBar, true);
 }
 
 void tst_SettingsStore::onlyBasicColoursSurvive()
