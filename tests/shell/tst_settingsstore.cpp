@@ -1,5 +1,6 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/OptionTable.h"
 #include "platform/FatalErrorText.h"
 #include "platform/FontFaces.h"
 #include "platform/RegistryStore.h"
@@ -30,6 +31,8 @@ private slots:
     void firstRunFailures();
     void firstRunDetectsBrowsersOnThePath();
     void optionsComeBackAsSaved();
+    void everyOptionRowComesBackAsSaved();
+    void optionDefaultsLieInTheirRanges();
     void onlyBasicColoursSurvive();
     void fontStyleIsABitSet();
     void fontDialogKeepsTheStoredStyle_data();
@@ -237,6 +240,32 @@ void tst_SettingsStore::optionsComeBackAsSaved()
     QCOMPARE(clamped.values.rufEntries, 20);
     QCOMPARE(clamped.values.saveInterval, 1);
     QCOMPARE(clamped.values.toolBar, true);
+}
+
+void tst_SettingsStore::everyOptionRowComesBackAsSaved()
+{
+    SettingsStore store(*FRegistry);
+    QString workDir;
+    QVERIFY(store.FirstRunSetup(Input(), workDir));
+    OptionsData saved;
+    for (const OptionTable::Row &row : OptionTable::Rows())
+        OptionTable::Set(saved.values, row, row.defaultValue < row.maximum ? row.maximum : row.minimum);
+    QVERIFY(store.SaveOptions(saved));
+
+    RegistryStore registry(FRegistry->FileName());
+    SettingsStore next(registry);
+    OptionsData loaded;
+    QVERIFY(next.LoadOptions(loaded));
+    for (const OptionTable::Row &row : OptionTable::Rows()) {
+        QVERIFY2(OptionTable::Get(saved.values, row) != row.defaultValue, row.value);
+        QVERIFY2(OptionTable::Get(loaded.values, row) == OptionTable::Get(saved.values, row), row.value);
+    }
+}
+
+void tst_SettingsStore::optionDefaultsLieInTheirRanges()
+{
+    for (const OptionTable::Row &row : OptionTable::Rows())
+        QVERIFY2(row.minimum <= row.defaultValue && row.defaultValue <= row.maximum, row.value);
 }
 
 void tst_SettingsStore::onlyBasicColoursSurvive()
