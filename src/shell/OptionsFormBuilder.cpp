@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/OptionsFormBuilder.h"
 
-#include "shell/BrowserList.h"
 #include "controls/Hints.h"
+#include "editor/OptionTable.h"
+#include "shell/BrowserList.h"
 #include "shell/OptionsControls.h"
 
 #include <QCheckBox>
@@ -19,6 +20,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -62,24 +65,62 @@ QLabel *Label(const QString &caption, QWidget *buddy, QWidget *parent)
     return label;
 }
 
+// The controls of the option table's rows for one page, in their order on
+// it: a check box starts a line, a spin box follows it on the same line
+// with its label after it; a check box alone takes the whole line.
+void AddOptionControls(OptionsControls &ui, OptionTable::Page page, QWidget *parent, QGridLayout *grid)
+{
+    const std::vector<OptionTable::Row> &rows = OptionTable::Rows();
+    std::vector<int> onPage;
+    for (int i = 0; i < int(rows.size()); ++i) {
+        if (rows[i].control.page == page)
+            onPage.push_back(i);
+    }
+    std::stable_sort(onPage.begin(), onPage.end(),
+                     [&rows](int a, int b) { return rows[a].control.place < rows[b].control.place; });
+
+    struct Line {
+        int flag = -1;
+        int number = -1;
+    };
+    std::vector<Line> lines;
+    for (int i : onPage) {
+        if (OptionTable::IsFlag(rows[i]))
+            lines.push_back({i, -1});
+        else if (!lines.empty() && lines.back().number < 0)
+            lines.back().number = i;
+        else
+            lines.push_back({-1, i});
+    }
+
+    for (int line = 0; line < int(lines.size()); ++line) {
+        if (const int i = lines[line].flag; i >= 0) {
+            const OptionTable::Control &control = rows[i].control;
+            ui.options[i] = CheckBox(control.name, QLatin1String(control.caption), parent);
+            grid->addWidget(ui.options[i], line, 0, 1, lines[line].number < 0 ? 3 : 1);
+        }
+        if (const int i = lines[line].number; i >= 0) {
+            const OptionTable::Row &row = rows[i];
+            ui.options[i] = SpinBox(row.control.name, row.minimum, row.maximum, parent);
+            grid->addWidget(ui.options[i], line, 1);
+            grid->addWidget(Label(QLatin1String(row.control.caption), ui.options[i], parent), line, 2);
+        }
+    }
+    grid->setColumnStretch(3, 1);
+}
+
 } // namespace
 
 void OptionsFormBuilder::Build(OptionsControls &ui, QDialog &dialog)
 {
     ui.PageControl = new QTabWidget(&dialog);
     ui.PageControl->setObjectName(QStringLiteral("PageControl"));
+    ui.options = QList<QWidget *>(qsizetype(OptionTable::Rows().size()), nullptr);
 
     // General
     auto *general = new QWidget;
     auto *generalGroup = new QGroupBox(QStringLiteral("General : "), general);
-    ui.cbSound = CheckBox("cbSound", QStringLiteral("&Beep On Error Action"), generalGroup);
-    ui.cbTagsMenu = CheckBox("cbTagsMenu", QStringLiteral("Show Tags &Menu"), generalGroup);
-    ui.cbShowTagInspector = CheckBox("cbShowTagInspector",
-                                     QStringLiteral("Show &Tag Inspector At Startup"), generalGroup);
-    auto *generalLayout = new QVBoxLayout(generalGroup);
-    generalLayout->addWidget(ui.cbSound);
-    generalLayout->addWidget(ui.cbTagsMenu);
-    generalLayout->addWidget(ui.cbShowTagInspector);
+    AddOptionControls(ui, OptionTable::Page::General, generalGroup, new QGridLayout(generalGroup));
 
     auto *browserGroup = new QGroupBox(QStringLiteral("Preview Browser : "), general);
     ui.cmbBrowser = new QComboBox(browserGroup);
@@ -129,43 +170,28 @@ void OptionsFormBuilder::Build(OptionsControls &ui, QDialog &dialog)
     fontLayout->addWidget(Label(QStringLiteral("&Color :"), ui.editFontColor, fontGroup), 2, 0);
     fontLayout->addWidget(ui.editFontColor, 2, 1);
 
-    ui.cbWordWrap = CheckBox("cbWordWrap", QStringLiteral("&Word Wrap in the Editor Window"), editor);
+    auto *editorOptions = new QGridLayout;
+    AddOptionControls(ui, OptionTable::Page::Editor, editor, editorOptions);
     auto *editorPage = new QVBoxLayout(editor);
     editorPage->addLayout(backLayout);
     editorPage->addWidget(fontGroup);
-    editorPage->addWidget(ui.cbWordWrap);
+    editorPage->addLayout(editorOptions);
     editorPage->addStretch();
     ui.PageControl->addTab(editor, QStringLiteral("Editor"));
 
     // Save
     auto *save = new QWidget;
-    ui.cbBackup = CheckBox("cbBackup", QStringLiteral("Always Create &Backup Copy"), save);
-    ui.cbAutoSave = CheckBox("cbAutoSave", QStringLiteral("Automatic &Save Every"), save);
-    ui.spnSaveInterval = SpinBox("spnSaveInterval", 1, 255, save);
-    ui.cbRUFList = CheckBox("cbRUFList", QStringLiteral("&Recently Used File List"), save);
-    ui.spnRUFEntries = SpinBox("spnRUFEntries", 1, 20, save);
-    auto *saveLayout = new QGridLayout(save);
-    saveLayout->addWidget(ui.cbBackup, 0, 0, 1, 3);
-    saveLayout->addWidget(ui.cbAutoSave, 1, 0);
-    saveLayout->addWidget(ui.spnSaveInterval, 1, 1);
-    saveLayout->addWidget(Label(QStringLiteral("&Minutes"), ui.spnSaveInterval, save), 1, 2);
-    saveLayout->addWidget(ui.cbRUFList, 2, 0);
-    saveLayout->addWidget(ui.spnRUFEntries, 2, 1);
-    saveLayout->addWidget(Label(QStringLiteral("&Entries"), ui.spnRUFEntries, save), 2, 2);
-    saveLayout->setColumnStretch(3, 1);
-    saveLayout->setRowStretch(3, 1);
+    auto *saveOptions = new QGridLayout;
+    AddOptionControls(ui, OptionTable::Page::Save, save, saveOptions);
+    auto *savePage = new QVBoxLayout(save);
+    savePage->addLayout(saveOptions);
+    savePage->addStretch();
     ui.PageControl->addTab(save, QStringLiteral("Save"));
 
     // HTML
     auto *html = new QWidget;
     auto *htmlGroup = new QGroupBox(QStringLiteral("HTML : "), html);
-    ui.cbTagPrompt = CheckBox("cbTagPrompt", QStringLiteral("&Insert Tag With Prompt"), htmlGroup);
-    ui.cbTagUpperCase = CheckBox("cbTagUpperCase", QStringLiteral("&Upper Case &Tag"), htmlGroup);
-    ui.cbAttrUpperCase = CheckBox("cbAttrUpperCase", QStringLiteral("&Upper Case &Attribute"), htmlGroup);
-    auto *htmlLayout = new QVBoxLayout(htmlGroup);
-    htmlLayout->addWidget(ui.cbTagPrompt);
-    htmlLayout->addWidget(ui.cbTagUpperCase);
-    htmlLayout->addWidget(ui.cbAttrUpperCase);
+    AddOptionControls(ui, OptionTable::Page::Html, htmlGroup, new QGridLayout(htmlGroup));
     auto *htmlPage = new QVBoxLayout(html);
     htmlPage->addWidget(htmlGroup);
     htmlPage->addStretch();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/SettingsStore.h"
 
+#include "editor/OptionTable.h"
 #include "platform/Dialogs.h"
 #include "platform/FatalErrorText.h"
 #include "platform/FontFaces.h"
@@ -176,7 +177,10 @@ bool SettingsStore::CreateFirstRunKeys(const FirstRunInput &input, QString &work
     WriteNumber(FRegistry, editor, QStringLiteral("Font Size"), qRound(input.font.pointSizeF()));
     WriteNumber(FRegistry, editor, QStringLiteral("Font Color"), ColorToRef(input.fontColor));
     WriteNumber(FRegistry, editor, QStringLiteral("Back Color"), 0xFFFFFF);
-    WriteNumber(FRegistry, editor, QStringLiteral("Word Wrap"), 0);
+    for (const OptionTable::Row &row : OptionTable::Rows()) {
+        if (row.key == OptionTable::Key::Editor)
+            WriteNumber(FRegistry, editor, QLatin1String(row.value), row.defaultValue);
+    }
 
     Check(DetectBrowsers(input.browserSearchPaths), FRegistry);
     return true;
@@ -215,11 +219,6 @@ void SettingsStore::ReportRegistryRecovery()
 
 // ------------------------------------------------------------------ options
 
-bool SettingsStore::ReadBoolDefault(const QString &name, bool defaultValue)
-{
-    return ReadIntDefault(name, defaultValue ? 1 : 0) != 0;
-}
-
 qint32 SettingsStore::ReadIntDefault(const QString &name, qint32 defaultValue)
 {
     const QString key = KeyPath(OptionsKey);
@@ -255,23 +254,10 @@ void SettingsStore::LoadOptionValues(OptionsData &options)
 {
     if (!FRegistry.KeyExists(KeyPath(OptionsKey)))
         return;
-    LiveOptionValues &v = options.values;
-    options.toolBar = ReadBoolDefault(QStringLiteral("Tool Bar"), true);
-    options.messageBar = ReadBoolDefault(QStringLiteral("Message Bar"), true);
-    options.tagNotebookBar = ReadBoolDefault(QStringLiteral("Tag Notebook Bar"), true);
-    v.showTagInspector = ReadBoolDefault(QStringLiteral("Auto Show Tag Insp"), true);
-    v.sound = ReadBoolDefault(QStringLiteral("Beep"), true);
-    v.showTipsAtStartup = ReadBoolDefault(QStringLiteral("Tips Screen"), true);
-    v.tagsMenu = ReadBoolDefault(QStringLiteral("Tags Menu"), true);
-    v.backup = ReadBoolDefault(QStringLiteral("Backup"), true);
-    v.autoSave = ReadBoolDefault(QStringLiteral("Automatic Save"), true);
-    // The spin fields hold only their range.
-    v.saveInterval = qBound(1, ReadIntDefault(QStringLiteral("Save Minutes"), 10), 255);
-    v.rufList = ReadBoolDefault(QStringLiteral("Recently Used Files"), true);
-    v.rufEntries = qBound(1, ReadIntDefault(QStringLiteral("RUF Entries"), 5), 20);
-    v.tagPrompt = ReadBoolDefault(QStringLiteral("Tag Prompt"), true);
-    v.tagUpperCase = ReadBoolDefault(QStringLiteral("Tag Upper Case"), true);
-    v.attrUpperCase = ReadBoolDefault(QStringLiteral("Attribute Upper Case"), true);
+    for (const OptionTable::Row &row : OptionTable::Rows()) {
+        if (row.key == OptionTable::Key::Options)
+            OptionTable::Set(options.values, row, ReadIntDefault(QLatin1String(row.value), row.defaultValue));
+    }
 }
 
 void SettingsStore::LoadEditorValues(OptionsData &options)
@@ -288,7 +274,10 @@ void SettingsStore::LoadEditorValues(OptionsData &options)
     ApplyFontStyleBits(v.editorFont, style.value_or(0));
     v.editorFontColor = StandardColorOr(number("Font Color").value_or(0x000000), Qt::black);
     v.backColor = StandardColorOr(number("Back Color").value_or(0xFFFFFF), Qt::white);
-    v.wordWrap = number("Word Wrap").value_or(0) != 0;
+    for (const OptionTable::Row &row : OptionTable::Rows()) {
+        if (row.key == OptionTable::Key::Editor)
+            OptionTable::Set(v, row, number(row.value).value_or(row.defaultValue));
+    }
 }
 
 bool SettingsStore::SaveOptions(const OptionsData &options)
@@ -309,23 +298,10 @@ void SettingsStore::SaveOptionValues(const OptionsData &options)
 {
     const QString key = KeyPath(OptionsKey);
     Check(FRegistry.CreateKey(key), FRegistry);
-    const LiveOptionValues &v = options.values;
-    auto flag = [&](const QString &name, bool value) { WriteNumber(FRegistry, key, name, value ? 1 : 0); };
-    flag(QStringLiteral("Tool Bar"), options.toolBar);
-    flag(QStringLiteral("Message Bar"), options.messageBar);
-    flag(QStringLiteral("Tag Notebook Bar"), options.tagNotebookBar);
-    flag(QStringLiteral("Auto Show Tag Insp"), v.showTagInspector);
-    flag(QStringLiteral("Beep"), v.sound);
-    flag(QStringLiteral("Tips Screen"), v.showTipsAtStartup);
-    flag(QStringLiteral("Tags Menu"), v.tagsMenu);
-    flag(QStringLiteral("Backup"), v.backup);
-    flag(QStringLiteral("Automatic Save"), v.autoSave);
-    WriteNumber(FRegistry, key, QStringLiteral("Save Minutes"), v.saveInterval);
-    flag(QStringLiteral("Recently Used Files"), v.rufList);
-    WriteNumber(FRegistry, key, QStringLiteral("RUF Entries"), v.rufEntries);
-    flag(QStringLiteral("Tag Prompt"), v.tagPrompt);
-    flag(QStringLiteral("Tag Upper Case"), v.tagUpperCase);
-    flag(QStringLiteral("Attribute Upper Case"), v.attrUpperCase);
+    for (const OptionTable::Row &row : OptionTable::Rows()) {
+        if (row.key == OptionTable::Key::Options)
+            WriteNumber(FRegistry, key, QLatin1String(row.value), OptionTable::Get(options.values, row));
+    }
 }
 
 void SettingsStore::SaveEditorValues(const OptionsData &options)
@@ -339,7 +315,10 @@ void SettingsStore::SaveEditorValues(const OptionsData &options)
     WriteNumber(FRegistry, key, QStringLiteral("Font Size"), qRound(v.editorFont.pointSizeF()));
     WriteNumber(FRegistry, key, QStringLiteral("Font Color"), ColorToRef(v.editorFontColor));
     WriteNumber(FRegistry, key, QStringLiteral("Back Color"), ColorToRef(v.backColor));
-    WriteNumber(FRegistry, key, QStringLiteral("Word Wrap"), v.wordWrap ? 1 : 0);
+    for (const OptionTable::Row &row : OptionTable::Rows()) {
+        if (row.key == OptionTable::Key::Editor)
+            WriteNumber(FRegistry, key, QLatin1String(row.value), OptionTable::Get(v, row));
+    }
 }
 
 bool SettingsStore::LoadCustomColors(QList<QColor> &colors, bool save)

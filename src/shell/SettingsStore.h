@@ -16,6 +16,7 @@ class RegistryStore;
 // The user's settings in the registry, under one base key:
 //   "Options"        the option flags and numbers, and the three bars
 //   "Editor"         the editor font, its colour, the background, word wrap
+// (the flags and numbers are the rows of OptionTable)
 //   "Browsers"       the browser list and the selected entry ("Indx")
 //   "Custom Colors"  the colour dialog's custom colours
 //   "RUF", "Work"    recent files and work state (RecentFiles, WorkState)
@@ -105,7 +106,6 @@ public:
     static constexpr int BrowserSlots = 10;
 
 private:
-    bool ReadBoolDefault(const QString &name, bool defaultValue);
     qint32 ReadIntDefault(const QString &name, qint32 defaultValue);
     void LoadOptionValues(OptionsData &options);
     void LoadEditorValues(OptionsData &options);

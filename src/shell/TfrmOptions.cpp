@@ -3,6 +3,7 @@
 #include "shell/TfrmOptions.h"
 
 #include "editor/ErrorBeep.h"
+#include "editor/OptionTable.h"
 #include "editor/TfrmMDIChild.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
@@ -78,8 +79,10 @@ void TfrmOptions::ConnectControls()
     connect(ui.sbFontAttr, &QToolButton::clicked, this, &TfrmOptions::sbFontAttrClick);
     connect(ui.sbBackColor, &QToolButton::clicked, this, &TfrmOptions::sbBackColorClick);
     // The enabled state follows the check box however it changes.
-    connect(ui.cbAutoSave, &QCheckBox::toggled, this, &TfrmOptions::cbAutoSaveClick);
-    connect(ui.cbRUFList, &QCheckBox::toggled, this, &TfrmOptions::cbRUFListClick);
+    for (const OptionTable::Row &row : OptionTable::Rows()) {
+        if (QCheckBox *enabler = row.enabledBy ? ui.CheckBox(row.enabledBy) : nullptr)
+            connect(enabler, &QCheckBox::toggled, this, &TfrmOptions::EnableOptionControls);
+    }
     connect(ui.cmbBrowser, &QComboBox::currentIndexChanged, this, &TfrmOptions::cmbBrowserChange);
 
     ui.cmbBrowser->lineEdit()->installEventFilter(this);
@@ -131,75 +134,66 @@ bool TfrmOptions::eventFilter(QObject *watched, QEvent *event)
 
 // ---------------------------------------------------------------- values
 
-bool TfrmOptions::cbTagPrompt() const { return ui.cbTagPrompt->isChecked(); }
-bool TfrmOptions::cbTagUpperCase() const { return ui.cbTagUpperCase->isChecked(); }
-bool TfrmOptions::cbAttrUpperCase() const { return ui.cbAttrUpperCase->isChecked(); }
-bool TfrmOptions::cbSound() const { return ui.cbSound->isChecked(); }
-bool TfrmOptions::cbTagsMenu() const { return ui.cbTagsMenu->isChecked(); }
-bool TfrmOptions::cbWordWrap() const { return ui.cbWordWrap->isChecked(); }
-bool TfrmOptions::cbBackup() const { return ui.cbBackup->isChecked(); }
-bool TfrmOptions::cbAutoSave() const { return ui.cbAutoSave->isChecked(); }
-int TfrmOptions::spnSaveInterval() const { return ui.spnSaveInterval->value(); }
-bool TfrmOptions::cbRUFList() const { return ui.cbRUFList->isChecked(); }
-int TfrmOptions::spnRUFEntries() const { return ui.spnRUFEntries->value(); }
-bool TfrmOptions::cbShowTagInspector() const { return ui.cbShowTagInspector->isChecked(); }
+int TfrmOptions::OptionValue(int row) const
+{
+    return ui.Value(row).value_or(OptionTable::Get(FHeld, OptionTable::Rows().at(row)));
+}
+
+bool TfrmOptions::Flag(bool OptionFields::*option) const
+{
+    const int row = OptionTable::IndexOf(option);
+    return row >= 0 ? OptionValue(row) != 0 : FHeld.*option;
+}
+
+int TfrmOptions::Number(int OptionFields::*option) const
+{
+    const int row = OptionTable::IndexOf(option);
+    return row >= 0 ? OptionValue(row) : FHeld.*option;
+}
+
 QColor TfrmOptions::EditorFontColor() const { return EditColor(ui.editFontColor); }
 QColor TfrmOptions::editBackColor() const { return EditColor(ui.editBackColor); }
 
 LiveOptionValues TfrmOptions::Values() const
 {
     LiveOptionValues values;
-    values.tagPrompt = cbTagPrompt();
-    values.tagUpperCase = cbTagUpperCase();
-    values.attrUpperCase = cbAttrUpperCase();
-    values.sound = cbSound();
-    values.tagsMenu = cbTagsMenu();
-    values.wordWrap = cbWordWrap();
-    values.backup = cbBackup();
-    values.autoSave = cbAutoSave();
-    values.saveInterval = spnSaveInterval();
-    values.rufList = cbRUFList();
-    values.rufEntries = spnRUFEntries();
-    values.showTagInspector = cbShowTagInspector();
-    values.showTipsAtStartup = FShowTipsAtStartup;
+    const std::vector<OptionTable::Row> &rows = OptionTable::Rows();
+    for (int row = 0; row < int(rows.size()); ++row)
+        OptionTable::Set(values, rows[row], OptionValue(row));
     values.editorFont = FFont;
     values.editorFontColor = EditorFontColor();
     values.backColor = editBackColor();
     return values;
 }
 
-void TfrmOptions::PutValues(const LiveOptionValues &values)
+void TfrmOptions::PutValues(const OptionFields &values)
 {
-    ui.cbTagPrompt->setChecked(values.tagPrompt);
-    ui.cbTagUpperCase->setChecked(values.tagUpperCase);
-    ui.cbAttrUpperCase->setChecked(values.attrUpperCase);
-    ui.cbSound->setChecked(values.sound);
-    ui.cbTagsMenu->setChecked(values.tagsMenu);
-    ui.cbWordWrap->setChecked(values.wordWrap);
-    ui.cbBackup->setChecked(values.backup);
-    ui.cbAutoSave->setChecked(values.autoSave);
-    ui.spnSaveInterval->setValue(values.saveInterval);
-    ui.cbRUFList->setChecked(values.rufList);
-    ui.spnRUFEntries->setValue(values.rufEntries);
-    ui.cbShowTagInspector->setChecked(values.showTagInspector);
+    const std::vector<OptionTable::Row> &rows = OptionTable::Rows();
+    for (int row = 0; row < int(rows.size()); ++row)
+        ui.SetValue(row, OptionTable::Get(values, rows[row]));
     FFont = values.editorFont;
     PaintEdit(ui.editFontColor, values.editorFontColor);
     PaintEdit(ui.editBackColor, values.backColor);
-    cbAutoSaveClick();
-    cbRUFListClick();
+    EnableOptionControls();
     ShowFont();
+}
+
+void TfrmOptions::EnableOptionControls()
+{
+    const std::vector<OptionTable::Row> &rows = OptionTable::Rows();
+    for (int row = 0; row < int(rows.size()); ++row) {
+        if (QWidget *control = ui.options.value(row); control && rows[row].enabledBy)
+            control->setEnabled(Flag(rows[row].enabledBy));
+    }
 }
 
 void TfrmOptions::SetData(const OptionsData &data)
 {
+    FHeld = data.values;
     PutValues(data.values);
-    FShowTipsAtStartup = data.values.showTipsAtStartup;
-
-    FToolBar = data.toolBar;
-    FTagNotebookBar = data.tagNotebookBar;
-    FMessageBar = data.messageBar;
+    // The three bars are the main window's.
     if (FTarget)
-        FTarget->SetBarStates(data.toolBar, data.tagNotebookBar, data.messageBar);
+        FTarget->SetBarStates(FHeld.toolBar, FHeld.tagNotebookBar, FHeld.messageBar);
     CustomColors() = data.customColors;
 
     int index = data.browserIndex;
@@ -217,9 +211,11 @@ OptionsData TfrmOptions::Data() const
 {
     OptionsData data;
     data.values = Values();
-    data.toolBar = FTarget ? FTarget->ToolBarShown() : FToolBar;
-    data.tagNotebookBar = FTarget ? FTarget->TagNotebookBarShown() : FTagNotebookBar;
-    data.messageBar = FTarget ? FTarget->MessageBarShown() : FMessageBar;
+    if (FTarget) {
+        data.values.toolBar = FTarget->ToolBarShown();
+        data.values.tagNotebookBar = FTarget->TagNotebookBarShown();
+        data.values.messageBar = FTarget->MessageBarShown();
+    }
     data.browsers = Browsers();
     data.browserIndex = ui.cmbBrowser->currentIndex();
     data.customColors = FTarget ? FTarget->ColorDialogCustomColors() : FCustomColors;
@@ -320,9 +316,7 @@ void TfrmOptions::reject()
 void TfrmOptions::btnCancelClick()
 {
     hide();
-    LiveOptionValues restored = FSnapshot;
-    restored.showTipsAtStartup = FShowTipsAtStartup;
-    PutValues(restored);
+    PutValues(FSnapshot);
     update();
     QDialog::reject();
 }
@@ -380,19 +374,9 @@ void TfrmOptions::ApplyRecentFileOptions()
 void TfrmOptions::RecentFilesFailed()
 {
     FTarget->HideRecentFileList();
-    ui.cbRUFList->setChecked(false);
-    cbRUFListClick();
+    ui.CheckBox(&OptionFields::rufList)->setChecked(false);
+    EnableOptionControls();
     ErrorMessage(QStringLiteral("Can not load RUF files names"));
-}
-
-void TfrmOptions::cbAutoSaveClick()
-{
-    ui.spnSaveInterval->setEnabled(ui.cbAutoSave->isChecked());
-}
-
-void TfrmOptions::cbRUFListClick()
-{
-    ui.spnRUFEntries->setEnabled(ui.cbRUFList->isChecked());
 }
 
 // ---------------------------------------------------------------- browsers

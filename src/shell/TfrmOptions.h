@@ -80,22 +80,12 @@ public:
     QStringList Browsers() const;
 
     // Set by the tip-of-the-day dialog.
-    void SetShowTipsAtStartup(bool show) { FShowTipsAtStartup = show; }
+    void SetShowTipsAtStartup(bool show) { FHeld.showTipsAtStartup = show; }
 
-    // LiveOptions: read from the controls.
-    bool cbTagPrompt() const override;
-    bool cbTagUpperCase() const override;
-    bool cbAttrUpperCase() const override;
-    bool cbSound() const override;
-    bool cbTagsMenu() const override;
-    bool cbWordWrap() const override;
-    bool cbBackup() const override;
-    bool cbAutoSave() const override;
-    int spnSaveInterval() const override;
-    bool cbRUFList() const override;
-    int spnRUFEntries() const override;
-    bool cbShowTagInspector() const override;
-    bool ShowTipsAtStartup() const override { return FShowTipsAtStartup; }
+    // LiveOptions: the options the dialog shows are read from their
+    // controls, the others from what it holds.
+    bool Flag(bool OptionFields::*option) const override;
+    int Number(int OptionFields::*option) const override;
     QFont EditorFont() const override { return FFont; }
     QColor EditorFontColor() const override;
     QColor editBackColor() const override;
@@ -132,8 +122,10 @@ public slots:
     void editBackColorDblClick();
     void editBackColorKeyUp(int key);
 
-    void cbAutoSaveClick();
-    void cbRUFListClick();
+    // Each control of the option table follows the flag that enables it.
+    void EnableOptionControls();
+    void cbAutoSaveClick() { EnableOptionControls(); }
+    void cbRUFListClick() { EnableOptionControls(); }
 
     void reject() override;
     void done(int result) override;
@@ -144,7 +136,9 @@ protected:
 
 private:
     void ConnectControls();
-    void PutValues(const LiveOptionValues &values);
+    int OptionValue(int row) const;
+    // The options the dialog shows, the font and the colours.
+    void PutValues(const OptionFields &values);
     void ShowFont();
     void AddBrowser();
     void DeleteBrowser(int index);
@@ -163,13 +157,11 @@ private:
     bool FDestroyed = false;
     LiveOptionValues FSnapshot;
     QFont FFont;                       // the editor font, as the font dialog left it
-    bool FShowTipsAtStartup = true;
+    // The options without a control (the tips flag; the three bars while no
+    // target is set).
+    OptionFields FHeld;
     int FBrowserKeyDownIndex = -1;     // the selected browser at the last key press
-    // Kept here while no target is set.
-    bool FToolBar = true;
-    bool FTagNotebookBar = true;
-    bool FMessageBar = true;
-    QList<QColor> FCustomColors;
+    QList<QColor> FCustomColors;       // the custom colours while no target is set
 };
 
 // The program's options dialog.

@@ -76,7 +76,7 @@ void TestStartUp::aSecondStartKeepsOptionsRecentFilesAndPlacement()
         QVERIFY(first.Prepare());
         TfrmMainForm *form = first.MainForm();
         QVERIFY(frmOptions);
-        frmOptions->ui.cbWordWrap->setChecked(true);
+        frmOptions->ui.CheckBox(&OptionFields::wordWrap)->setChecked(true);
         form->Pages().OpenPage(page);
         QCOMPARE(form->DocumentCount(), 1);
         form->WorkDir = QDir(qEnvironmentVariable("QUILLON_HOME")).absolutePath();

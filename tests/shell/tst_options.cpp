@@ -82,9 +82,9 @@ OptionsData SampleData()
     data.values.saveInterval = 7;
     data.values.rufEntries = 5;
     data.values.showTipsAtStartup = false;
-    data.toolBar = false;
-    data.messageBar = true;
-    data.tagNotebookBar = false;
+    data.values.toolBar = false;
+    data.values.messageBar = true;
+    data.values.tagNotebookBar = false;
     data.browsers = {QStringLiteral("/usr/bin/firefox"), QStringLiteral("/opt/Falkon/falkon")};
     data.browserIndex = 1;
     data.customColors = {QColor(1, 2, 3)};
@@ -154,12 +154,12 @@ void TestOptions::formHasItsPagesCaptionsAndHints()
     for (int i = 0; i < pages->count(); ++i)
         titles.append(pages->tabText(i));
     QCOMPARE(titles, (QStringList{"General", "Editor", "Save", "HTML"}));
-    QCOMPARE(FForm->ui.cbTagUpperCase->text(), QStringLiteral("&Upper Case &Tag"));
-    QCOMPARE(FForm->ui.cbWordWrap->text(), QStringLiteral("&Word Wrap in the Editor Window"));
+    QCOMPARE(FForm->ui.CheckBox(&OptionFields::tagUpperCase)->text(), QStringLiteral("&Upper Case &Tag"));
+    QCOMPARE(FForm->ui.CheckBox(&OptionFields::wordWrap)->text(), QStringLiteral("&Word Wrap in the Editor Window"));
     QCOMPARE(FForm->ui.cmbBrowser->toolTip(), QStringLiteral("Double click inside to select a browser"));
     QCOMPARE(FForm->ui.editBackColor->toolTip(), QStringLiteral("Double click inside to change the color"));
-    QCOMPARE(FForm->ui.spnSaveInterval->maximum(), 255);
-    QCOMPARE(FForm->ui.spnRUFEntries->maximum(), 20);
+    QCOMPARE(FForm->ui.SpinBox(&OptionFields::saveInterval)->maximum(), 255);
+    QCOMPARE(FForm->ui.SpinBox(&OptionFields::rufEntries)->maximum(), 20);
     QVERIFY(FForm->width() >= 495 && FForm->height() >= 303);
     // Every control is reachable by its name.
     for (const char *name : {"cbSound", "cbTagsMenu", "cbShowTagInspector", "cmbBrowser", "sbSelectBrowser",
@@ -184,11 +184,11 @@ void TestOptions::dataRoundTrip()
     QCOMPARE(FForm->ShowTipsAtStartup(), false);
 
     FTarget->bars[0] = true;            // the user shows the tool bar meanwhile
-    FForm->ui.cbTagPrompt->setChecked(false);
+    FForm->ui.CheckBox(&OptionFields::tagPrompt)->setChecked(false);
     FForm->SetShowTipsAtStartup(true);
     const OptionsData out = FForm->Data();
-    QCOMPARE(out.toolBar, true);
-    QCOMPARE(out.tagNotebookBar, false);
+    QCOMPARE(out.values.toolBar, true);
+    QCOMPARE(out.values.tagNotebookBar, false);
     QCOMPARE(out.browsers, in.browsers);
     QCOMPARE(out.browserIndex, 1);
     QCOMPARE(out.customColors, in.customColors);
@@ -267,7 +267,7 @@ void TestOptions::failedRecentFileLoadSwitchesTheListOff()
     QCOMPARE(FTarget->recentLoads, 1);
     QCOMPARE(FTarget->recentListHidden, 1);
     QVERIFY(!FForm->cbRUFList());
-    QVERIFY(!FForm->ui.spnRUFEntries->isEnabled());
+    QVERIFY(!FForm->ui.SpinBox(&OptionFields::rufEntries)->isEnabled());
     QCOMPARE(FDialogs->Messages().size(), 1);
     QCOMPARE(FDialogs->Messages().at(0).text, QStringLiteral("Can not load RUF files names"));
     QCOMPARE(FDialogs->BeepCount(), 0);   // sound is off
@@ -290,7 +290,7 @@ void TestOptions::okAppliesToEveryDocument()
     QVERIFY(first->EditMemo->HasHorizontalScrollBar());
 
     FForm->TakeSnapshot();
-    FForm->ui.cbWordWrap->setChecked(true);
+    FForm->ui.CheckBox(&OptionFields::wordWrap)->setChecked(true);
     FTarget->busyCalls.clear();
     FForm->btnOkClick();
     for (TfrmMDIChild *document : {first, second}) {
@@ -305,10 +305,10 @@ void TestOptions::okAppliesToEveryDocument()
 
     // Font, colours and the Tags menu reach the documents too.
     FForm->TakeSnapshot();
-    FForm->ui.cbWordWrap->setChecked(false);
+    FForm->ui.CheckBox(&OptionFields::wordWrap)->setChecked(false);
     FDialogs->AnswerColor(QColor(0, 0, 0x80));
     FForm->sbBackColorClick();
-    FForm->ui.cbTagsMenu->setChecked(false);
+    FForm->ui.CheckBox(&OptionFields::tagsMenu)->setChecked(false);
     FForm->btnOkClick();
     QVERIFY(!second->EditMemo->WordWrap());
     QCOMPARE(second->EditMemo->BackColor(), QColor(0, 0, 0x80));
@@ -322,12 +322,12 @@ void TestOptions::okSetsTheAutoSaveTimers()
     TfrmMDIChild *document = FTarget->OpenDocument();
     QCOMPARE(document->SaveTimer->interval(), 7 * 60000);
 
-    FForm->ui.spnSaveInterval->setValue(255);
+    FForm->ui.SpinBox(&OptionFields::saveInterval)->setValue(255);
     FForm->btnOkClick();
     QCOMPARE(document->SaveTimer->interval(), 15300000);
     QVERIFY(document->SaveTimer->isActive());
 
-    FForm->ui.cbAutoSave->setChecked(false);
+    FForm->ui.CheckBox(&OptionFields::autoSave)->setChecked(false);
     FForm->btnOkClick();
     QVERIFY(!document->SaveTimer->isActive());
     QCOMPARE(FTarget->Panel(MessageNotebook::pnlAutoSave), QString());
@@ -340,18 +340,18 @@ void TestOptions::okTrimsTheReopenMenu()
     QCOMPARE(FTarget->recent.Count(), 5);
 
     FForm->TakeSnapshot();
-    FForm->ui.spnRUFEntries->setValue(3);
+    FForm->ui.SpinBox(&OptionFields::rufEntries)->setValue(3);
     FForm->btnOkClick();
     QCOMPARE(FTarget->recent.Files(), (QStringList{"/P/A.HTM", "/P/B.HTM", "/P/C.HTM"}));
     QVERIFY(FTarget->reopenVisible);
     QCOMPARE(FTarget->recentLoads, 1);   // entries were there: no new load
 
     // Switching the list off hides the menu and leaves the entries alone.
-    FForm->ui.cbRUFList->setChecked(false);
+    FForm->ui.CheckBox(&OptionFields::rufList)->setChecked(false);
     FForm->btnOkClick();
     QVERIFY(!FTarget->reopenVisible);
     QCOMPARE(FTarget->recent.Count(), 3);
-    FForm->ui.cbRUFList->setChecked(true);
+    FForm->ui.CheckBox(&OptionFields::rufList)->setChecked(true);
     FForm->btnOkClick();
     QVERIFY(FTarget->reopenVisible);
 }
@@ -364,7 +364,7 @@ void TestOptions::okLoadsAnEmptyReopenMenu()
     QCOMPARE(FTarget->recentLoads, 0);
 
     FTarget->filesToLoad = {"/P/A.HTM"};
-    FForm->ui.cbRUFList->setChecked(true);
+    FForm->ui.CheckBox(&OptionFields::rufList)->setChecked(true);
     FForm->btnOkClick();
     QCOMPARE(FTarget->recentLoads, 1);
     QCOMPARE(FTarget->recent.Files(), QStringList{"/P/A.HTM"});
@@ -395,9 +395,9 @@ void TestOptions::cancelRestoresTheSnapshot()
     FForm->editFontColorDblClick();
     FDialogs->AnswerColor(QColor(0, 0xFF, 0));
     FForm->editBackColorDblClick();
-    FForm->ui.cbSound->setChecked(false);
-    FForm->ui.cbAutoSave->setChecked(false);
-    FForm->ui.spnRUFEntries->setValue(2);
+    FForm->ui.CheckBox(&OptionFields::sound)->setChecked(false);
+    FForm->ui.CheckBox(&OptionFields::autoSave)->setChecked(false);
+    FForm->ui.SpinBox(&OptionFields::rufEntries)->setValue(2);
     FForm->ui.PageControl->setCurrentIndex(2);
 
     FForm->btnCancelClick();
@@ -409,7 +409,7 @@ void TestOptions::cancelRestoresTheSnapshot()
     QCOMPARE(FForm->editBackColor(), QColor(0xC0, 0xC0, 0xC0));
     QVERIFY(FForm->cbSound());
     QVERIFY(FForm->cbAutoSave());
-    QVERIFY(FForm->ui.spnSaveInterval->isEnabled());
+    QVERIFY(FForm->ui.SpinBox(&OptionFields::saveInterval)->isEnabled());
     QCOMPARE(FForm->spnRUFEntries(), 5);
     QCOMPARE(FForm->ui.PageControl->currentIndex(), 0);
     QCOMPARE(FForm->result(), int(QDialog::Rejected));
@@ -423,7 +423,7 @@ void TestOptions::escapeActsAsCancel()
 {
     FForm->FormCreate(SampleData());
     FForm->TakeSnapshot();
-    FForm->ui.cbWordWrap->setChecked(true);
+    FForm->ui.CheckBox(&OptionFields::wordWrap)->setChecked(true);
     FForm->reject();
     QVERIFY(!FForm->cbWordWrap());
     QVERIFY(!FForm->isVisible());
@@ -592,14 +592,14 @@ void TestOptions::fontAndColourDialogs()
 
 void TestOptions::checkBoxesEnableTheirSpinBoxes()
 {
-    FForm->ui.cbAutoSave->setChecked(false);
-    QVERIFY(!FForm->ui.spnSaveInterval->isEnabled());
-    FForm->ui.cbAutoSave->setChecked(true);
-    QVERIFY(FForm->ui.spnSaveInterval->isEnabled());
+    FForm->ui.CheckBox(&OptionFields::autoSave)->setChecked(false);
+    QVERIFY(!FForm->ui.SpinBox(&OptionFields::saveInterval)->isEnabled());
+    FForm->ui.CheckBox(&OptionFields::autoSave)->setChecked(true);
+    QVERIFY(FForm->ui.SpinBox(&OptionFields::saveInterval)->isEnabled());
     OptionsData data;
     data.values.rufList = false;
     FForm->SetData(data);
-    QVERIFY(!FForm->ui.spnRUFEntries->isEnabled());
+    QVERIFY(!FForm->ui.SpinBox(&OptionFields::rufEntries)->isEnabled());
 }
 
 void TestOptions::destructionSavesOnce()

@@ -1,5 +1,6 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/OptionTable.h"
 #include "platform/FatalErrorText.h"
 #include "platform/FontFaces.h"
 #include "platform/RegistryStore.h"
@@ -30,6 +31,8 @@ private slots:
     void firstRunFailures();
     void firstRunDetectsBrowsersOnThePath();
     void optionsComeBackAsSaved();
+    void everyOptionRowComesBackAsSaved();
+    void optionDefaultsLieInTheirRanges();
     void onlyBasicColoursSurvive();
     void fontStyleIsABitSet();
     void fontDialogKeepsTheStoredStyle_data();
@@ -134,13 +137,17 @@ void tst_SettingsStore::firstRunThenLoadWritesOptionDefaults()
     QVERIFY(store.LoadOptions(options));
     QCOMPARE(FatalErrorText(), QString());
     const QString key = Key("Options");
-    QCOMPARE(FRegistry->ValueCount(key), 15);
-    for (const QString &name : FRegistry->ValueNames(key)) {
-        const int expected = name == "Save Minutes" ? 10 : name == "RUF Entries" ? 5 : 1;
-        QCOMPARE(FRegistry->ReadNumber(key, name).value(), expected);
+    int written = 0;
+    for (const OptionTable::Row &row : OptionTable::Rows()) {
+        if (row.key != OptionTable::Key::Options)
+            continue;
+        ++written;
+        QCOMPARE(FRegistry->ReadNumber(key, QLatin1String(row.value)).value(), row.defaultValue);
     }
+    QCOMPARE(FRegistry->ValueCount(key), written);
     QVERIFY(options.values.sound);
     QCOMPARE(options.values.saveInterval, 10);
+    QCOMPARE(options.values.rufEntries, 5);
     QCOMPARE(options.values.editorFont.family(), QStringLiteral("Courier New"));
     QCOMPARE(options.values.editorFont.pointSize(), 8);
     QCOMPARE(options.values.backColor, QColor(Qt::white));
@@ -199,8 +206,8 @@ void tst_SettingsStore::optionsComeBackAsSaved()
     QString workDir;
     QVERIFY(store.FirstRunSetup(Input(), workDir));
     OptionsData saved;
-    saved.toolBar = false;
-    saved.tagNotebookBar = false;
+    saved.values.toolBar = false;
+    saved.values.tagNotebookBar = false;
     saved.values.tagPrompt = false;
     saved.values.attrUpperCase = false;
     saved.values.autoSave = false;
@@ -213,9 +220,9 @@ void tst_SettingsStore::optionsComeBackAsSaved()
 
     OptionsData loaded;
     QVERIFY(store.LoadOptions(loaded));
-    QCOMPARE(loaded.toolBar, false);
-    QCOMPARE(loaded.messageBar, true);
-    QCOMPARE(loaded.tagNotebookBar, false);
+    QCOMPARE(loaded.values.toolBar, false);
+    QCOMPARE(loaded.values.messageBar, true);
+    QCOMPARE(loaded.values.tagNotebookBar, false);
     QCOMPARE(loaded.values.tagPrompt, false);
     QCOMPARE(loaded.values.tagUpperCase, true);
     QCOMPARE(loaded.values.attrUpperCase, false);
@@ -236,7 +243,33 @@ void tst_SettingsStore::optionsComeBackAsSaved()
     QVERIFY(store.LoadOptions(clamped));
     QCOMPARE(clamped.values.rufEntries, 20);
     QCOMPARE(clamped.values.saveInterval, 1);
-    QCOMPARE(clamped.toolBar, true);
+    QCOMPARE(clamped.values.toolBar, true);
+}
+
+void tst_SettingsStore::everyOptionRowComesBackAsSaved()
+{
+    SettingsStore store(*FRegistry);
+    QString workDir;
+    QVERIFY(store.FirstRunSetup(Input(), workDir));
+    OptionsData saved;
+    for (const OptionTable::Row &row : OptionTable::Rows())
+        OptionTable::Set(saved.values, row, row.defaultValue < row.maximum ? row.maximum : row.minimum);
+    QVERIFY(store.SaveOptions(saved));
+
+    RegistryStore registry(FRegistry->FileName());
+    SettingsStore next(registry);
+    OptionsData loaded;
+    QVERIFY(next.LoadOptions(loaded));
+    for (const OptionTable::Row &row : OptionTable::Rows()) {
+        QVERIFY2(OptionTable::Get(saved.values, row) != row.defaultValue, row.value);
+        QVERIFY2(OptionTable::Get(loaded.values, row) == OptionTable::Get(saved.values, row), row.value);
+    }
+}
+
+void tst_SettingsStore::optionDefaultsLieInTheirRanges()
+{
+    for (const OptionTable::Row &row : OptionTable::Rows())
+        QVERIFY2(row.minimum <= row.defaultValue && row.defaultValue <= row.maximum, row.value);
 }
 
 void tst_SettingsStore::onlyBasicColoursSurvive()
