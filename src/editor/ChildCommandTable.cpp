@@ -12,24 +12,36 @@ using C = AttributeCaret;
 using MC = MainCommand;
 using Kind = ChildCommand::Kind;
 
+ChildCommand Row(Kind kind, const char *menu, const char *name = "", const char *caption = "",
+                 const char *hint = "")
+{
+    ChildCommand row;
+    row.kind = kind;
+    row.menu = menu;
+    row.name = name;
+    row.caption = caption;
+    row.hint = hint;
+    return row;
+}
+
 ChildCommand Top(const char *name, const char *caption, const char *hint)
 {
-    return ChildCommand{Kind::Menu, "", name, caption, hint};
+    return Row(Kind::Menu, "", name, caption, hint);
 }
 
 ChildCommand Menu(const char *menu, const char *name, const char *caption, const char *hint)
 {
-    return ChildCommand{Kind::Menu, menu, name, caption, hint};
+    return Row(Kind::Menu, menu, name, caption, hint);
 }
 
 ChildCommand Separator(const char *menu)
 {
-    return ChildCommand{Kind::Separator, menu};
+    return Row(Kind::Separator, menu);
 }
 
 ChildCommand Item(const char *menu, const char *name, const char *caption, const char *hint)
 {
-    return ChildCommand{Kind::Command, menu, name, caption, hint};
+    return Row(Kind::Command, menu, name, caption, hint);
 }
 
 ChildCommand Own(const char *menu, const char *name, const char *caption,

@@ -20,6 +20,18 @@ using P = CommandPlace;
 using TBF = ToolButtonFactory;
 using Kind = MainCommandRecord::Kind;
 
+MainCommandRecord Row(Kind kind, CommandPlace place, const char *name = "",
+                      const char *caption = "", const char *hint = nullptr)
+{
+    MainCommandRecord record;
+    record.kind = kind;
+    record.place = place;
+    record.name = name;
+    record.caption = caption;
+    record.hint = hint;
+    return record;
+}
+
 MainHandler Handler(void (TfrmMainForm::*slot)())
 {
     MainHandler handler;
@@ -58,7 +70,7 @@ template <typename H>
 MainCommandRecord Item(CommandPlace place, const char *name, const char *caption, const char *hint,
                        H handler)
 {
-    MainCommandRecord record{Kind::Command, place, name, caption, hint};
+    MainCommandRecord record = Row(Kind::Command, place, name, caption, hint);
     record.handler = Handler(handler);
     return record;
 }
@@ -85,24 +97,24 @@ MainCommandRecord Tag(CommandPlace place, const char *name, const char *glyph, c
 MainCommandRecord Submenu(CommandPlace place, const char *name, const char *caption,
                           const char *hint)
 {
-    return MainCommandRecord{Kind::Submenu, place, name, caption, hint};
+    return Row(Kind::Submenu, place, name, caption, hint);
 }
 
 MainCommandRecord Separator(CommandPlace place, const char *name = "")
 {
-    return MainCommandRecord{Kind::Separator, place, name, "-"};
+    return Row(Kind::Separator, place, name, "-");
 }
 
 // Room between two groups of tool bar buttons; the stretch pushes the
 // buttons after it to the right end.
 MainCommandRecord Gap()
 {
-    return MainCommandRecord{Kind::Gap, P::ToolBar};
+    return Row(Kind::Gap, P::ToolBar);
 }
 
 MainCommandRecord Stretch()
 {
-    return MainCommandRecord{Kind::Stretch, P::ToolBar};
+    return Row(Kind::Stretch, P::ToolBar);
 }
 
 // The three bars follow the check marks of their View menu items.
