@@ -13,11 +13,9 @@ enum class AttributeCaret {
     AfterFirstQuote,  // right after the opening quotation mark
 };
 
-// One attribute item of a document window's Tags menu.
+// What an attribute item of a document window's Tags menu inserts (the
+// item itself, with its caption and place, is a row of ChildCommandTable).
 struct AttributeItem {
-    const char *objectName;    // "mnuBGCOLOR"
-    const char *menu;          // object name of the submenu that holds it
-    const char *caption;       // "B&GCOLOR"
     const char *word;          // attribute word, with its fixed value if any
     const char *suffix;        // written after the word, never case-converted
     AttributeCaret caret;
@@ -26,7 +24,6 @@ struct AttributeItem {
     bool hasPrompt = false;
     const char *suffixNoPrompt = "";
     AttributeCaret caretNoPrompt = AttributeCaret::End;
-    const char *hint = "";     // "Short| long"
 };
 
 // The text an attribute item inserts and where the caret goes in it.
@@ -35,16 +32,12 @@ struct AttributeInsertion {
     int caretOffset;           // -1: after the text, as InsertText takes it
 };
 
-// The attribute items of the Tags menu and the rule that turns one into
-// text: a space, the word in the attribute letter case, then the suffix.
+// The rule that turns an attribute item into text: a space, the word in
+// the attribute letter case, then the suffix.
 class AttributeItems {
 public:
-    // Every item, grouped by submenu in menu order.
-    static const QList<AttributeItem> &All();
-    // The item with this object name, or nullptr.
+    // The attribute of the Tags menu item with this object name, or nullptr.
     static const AttributeItem *Find(const QString &objectName);
-    // The items of one submenu, in menu order.
-    static QList<const AttributeItem *> InMenu(const QString &menuName);
 
     static AttributeInsertion Build(const AttributeItem &item, bool attrUpperCase, bool tagPrompt);
 };

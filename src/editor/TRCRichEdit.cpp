@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/TRCRichEdit.h"
 
+#include "editor/ChildCommandTable.h"
+
 #include <Qsci/qscicommand.h>
 #include <Qsci/qscicommandset.h>
 #include <Qsci/qsciscintilla.h>
@@ -12,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMetaObject>
+#include <QSet>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,18 +35,19 @@ QString WithCrLf(const QString &text)
     return out;
 }
 
+// Keys the program's menus own; the component must not take them first.
+QSet<int> &ProgramShortcuts()
+{
+    static QSet<int> keys = [] {
+        const QList<int> own = ChildCommandTable::Shortcuts();
+        return QSet<int>(own.begin(), own.end());
+    }();
+    return keys;
+}
+
 bool IsProgramShortcut(int key)
 {
-    // Keys the program's menus own; the component must not take them first.
-    static const QKeyCombination keys[] = {
-        Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_C,
-        Qt::CTRL | Qt::Key_V, Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::Key_N,
-        Qt::CTRL | Qt::Key_O, Qt::CTRL | Qt::Key_S, Qt::CTRL | Qt::Key_P,
-        Qt::CTRL | Qt::Key_F, Qt::CTRL | Qt::Key_H, Qt::CTRL | Qt::Key_I,
-        Qt::CTRL | Qt::Key_G, QKeyCombination(Qt::Key_F1), QKeyCombination(Qt::Key_F3),
-    };
-    return std::any_of(std::begin(keys), std::end(keys),
-                       [key](QKeyCombination k) { return k.toCombined() == key; });
+    return key != 0 && ProgramShortcuts().contains(key);
 }
 
 // The Qt port's own accessibility object for the component turns every
@@ -132,6 +136,12 @@ void TRCRichEdit::RemoveClashingKeys()
         if (IsProgramShortcut(command->alternateKey()))
             command->setAlternateKey(0);
     }
+}
+
+void TRCRichEdit::AddProgramShortcuts(const QList<int> &keys)
+{
+    for (int key : keys)
+        ProgramShortcuts().insert(key);
 }
 
 void TRCRichEdit::ChangeComing()

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -23,6 +24,12 @@ class TRCRichEdit : public QWidget {
     Q_OBJECT
 public:
     explicit TRCRichEdit(QWidget *parent = nullptr);
+
+    // Keys the program's menus own (as QKeyCombination::toCombined), which
+    // the editing component gives up so that the menus get them: those of
+    // the document window's menus, and those a window adds before its
+    // editors are created (the main window, at its own creation).
+    static void AddProgramShortcuts(const QList<int> &keys);
     ~TRCRichEdit() override;
 
     // Whole text, every line break as CR LF. Transfers go by length, so

@@ -354,9 +354,9 @@ void TfrmMDIChild::mnuLIClick()
     InsertText(FWorkspace, QStringLiteral("<LI>"), -1);
 }
 
-void TfrmMDIChild::ForwardTagItem(const char *handler)
+void TfrmMDIChild::ForwardTagItem(MainCommand command)
 {
-    FWorkspace.RunMainCommand(handler);
+    FWorkspace.RunMainCommand(command);
 }
 
 void TfrmMDIChild::AttributeItemClick(const QString &objectName)

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "editor/MainCommand.h"
 #include "editor/PageCodec.h"
 #include "editor/PageDiskStamp.h"
 
@@ -103,11 +104,11 @@ public slots:
     void mnuClearClick();
     void mnuSelectAllClick();
     // Tags menu: the items the window handles itself, the items that run a
-    // main-window command (by handler name, "sbBODYClick") and the
+    // main-window command (MainCommand::sbBODY) and the
     // attribute items (by object name, "mnuBGCOLOR").
     void mnuDLClick();
     void mnuLIClick();
-    void ForwardTagItem(const char *handler);
+    void ForwardTagItem(MainCommand command);
     void AttributeItemClick(const QString &objectName);
 
 protected:

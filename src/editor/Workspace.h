@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "editor/MainCommand.h"
+
 #include <QList>
 #include <QString>
 
@@ -48,9 +50,9 @@ public:
     // The pop-up menu that document windows show for their editor.
     virtual QMenu *MainPopupMenu() const = 0;
 
-    // Runs one of the main window's commands by its handler name, for
-    // example "sbHTMLClick"; the Tags menu of a document forwards this way.
-    virtual void RunMainCommand(const char *handler) = 0;
+    // Runs one of the main window's commands, for example
+    // MainCommand::sbHTML; the Tags menu of a document forwards this way.
+    virtual void RunMainCommand(MainCommand command) = 0;
     // A drag from a tree view or a string grid was dropped on an editor.
     virtual void InsertDroppedItem(QObject *source) = 0;
     // Saves a document as the close query's Yes answer asks; true when the

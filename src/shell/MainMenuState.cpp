@@ -3,6 +3,7 @@
 #include "shell/MainMenuState.h"
 
 #include "controls/Hints.h"
+#include "shell/MainCommandTable.h"
 
 #include <QAction>
 #include <QMenu>
@@ -68,15 +69,10 @@ void MainMenuState::UpdateToolsMenu(bool documents, bool selection,
 
 void MainMenuState::UpdatePopupMenu(bool documents, bool selection, bool clipboardText) const
 {
-    static const char *const copies[][2] = {
-        {"mnuPopPreview", "mnuPreviewCurrDoc"}, {"mnuPopLinkManager", "mnuLinkManager"},
-        {"mnuPopSpecialChar", "mnuSpecialChar"}, {"mnuPopTagInspector", "mnuTagInspector"},
-        {"mnuPopWebPageWizard", "mnuWebPageWizard"}, {"mnuPopOptions", "mnuOptions"},
-        {"mnuPopDetails", "mnuDetails"}, {"mnuPopLinkToVaroPage", "mnuLinkToVaroPage"},
-        {"mnuPopSaveAll", "mnuSaveAll"},
-    };
-    for (const auto &copy : copies)
-        SetHint(Item(QLatin1String(copy[0])), HintOf(Item(QLatin1String(copy[1]))));
+    for (const MainCommandRecord *item : MainCommandTable::In(CommandPlace::Popup)) {
+        if (item->hintFrom)
+            SetHint(Item(QLatin1String(item->name)), HintOf(Item(QLatin1String(item->hintFrom))));
+    }
 
     SetEnabled({"mnuPopPreview", "mnuDetails", "mnuPopDetails", "mnuPopLinkToVaroPage",
                 "mnuPopSaveAll"},

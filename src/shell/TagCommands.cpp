@@ -11,14 +11,12 @@
 #include "platform/Dialogs.h"
 #include "platform/ProductInfo.h"
 #include "shell/FileDialogs.h"
+#include "shell/MainCommandTable.h"
 #include "shell/TfrmMainForm.h"
 #include "tags/TagStore.h"
 #include "tags/TfrmTagInspector.h"
 
-#include <QAction>
-#include <QMetaObject>
 #include <QPointer>
-#include <QToolButton>
 #include <exception>
 
 namespace {
@@ -32,91 +30,18 @@ constexpr int ImageValueOffset = 10;
 
 } // namespace
 
-const QList<TagCommands::TagButton> &TagCommands::TagButtons()
-{
-    static const QList<TagButton> buttons = {
-        {"sbParagraph", "P"}, {"sbBR", "BR"}, {"sbHR", "HR"},
-        {"sbBODY", "BODY"}, {"sbHEAD", "HEAD"}, {"sbHTML", "HTML"},
-        {"sbISINDEX", "ISINDEX"}, {"sbTITLE", "TITLE"},
-        {"sbH1", "H1"}, {"sbH2", "H2"}, {"sbH3", "H3"},
-        {"sbH4", "H4"}, {"sbH5", "H5"}, {"sbH6", "H6"},
-        {"sbLink", "LINK"},
-        {"sbDD", "DD"}, {"sbDIR", "DIR"}, {"sbDL", "DL"}, {"sbDT", "DT"},
-        {"sbLI", "LI"}, {"sbMENU", "MENU"}, {"sbOL", "OL"}, {"sbUL", "UL"},
-        {"sbB", "B"}, {"sbI", "I"}, {"sbU", "U"}, {"sbS", "S"}, {"sbEM", "EM"},
-        {"sbBASEFONT", "BASEFONT"}, {"sbCenter", "CENTER"}, {"sbCITE", "CITE"},
-        {"sbCODE", "CODE"}, {"sbDFN", "DFN"}, {"sbFONT", "FONT"}, {"sbKBD", "KBD"},
-        {"sbSAMP", "SAMP"}, {"sbSTRONG", "STRONG"}, {"sbTT", "TT"}, {"sbVAR", "VAR"},
-        {"sbFORM", "FORM"}, {"sbINPUT", "INPUT"}, {"sbOPTION", "OPTION"},
-        {"sbSELECT", "SELECT"}, {"sbTEXTAREA", "TEXTAREA"},
-        {"sbCAPTION", "CAPTION"}, {"sbTABLE", "TABLE"}, {"sbTD", "TD"},
-        {"sbTH", "TH"}, {"sbTR", "TR"},
-        {"sbAddress", "ADDRESS"}, {"sbBLINK", "BLINK"},
-        // The block quote button writes BLOCKQUOTE: there is no element BQ
-        // in any HTML standard, and browsers show <BQ> as unknown markup.
-        {"sbBQ", "BLOCKQUOTE"},
-        {"sbNOBR", "NOBR"}, {"sbPRE", "PRE"}, {"sbWBR", "WBR"},
-    };
-    return buttons;
-}
-
 TagCommands::TagCommands(TfrmMainForm &form) : QObject(&form), FForm(form)
 {
     setObjectName(QStringLiteral("TagCommands"));
     ConnectButtons();
 }
 
-void TagCommands::ConnectButton(const char *name, void (TagCommands::*handler)())
-{
-    if (auto *button = FForm.findChild<QToolButton *>(QLatin1String(name)))
-        connect(button, &QToolButton::clicked, this, handler);
-}
-
-void TagCommands::ConnectItem(const char *name, void (TagCommands::*handler)())
-{
-    if (QAction *action = FForm.MenuItem(QLatin1String(name)))
-        connect(action, &QAction::triggered, this, handler);
-}
-
 void TagCommands::ConnectButtons()
 {
-    for (const TagButton &entry : TagButtons()) {
-        auto *button = FForm.findChild<QToolButton *>(QLatin1String(entry.button));
-        if (!button)
-            continue;
-        const QString tag = QString::fromLatin1(entry.tag);
-        connect(button, &QToolButton::clicked, this, [this, tag] { InsertTagByName(tag); });
+    for (const MainCommandRecord &record : MainCommandTable::Records()) {
+        if (record.handler.OnTagCommands())
+            MainCommandTable::Connect(record, FForm, this);
     }
-    ConnectButton("sbComment", &TagCommands::sbCommentClick);
-    ConnectButton("sbAlignLeft", &TagCommands::sbAlignLeftClick);
-    ConnectButton("sbAlignCenter", &TagCommands::sbAlignCenterClick);
-    ConnectButton("sbAlignRight", &TagCommands::sbAlignRightClick);
-    ConnectButton("sbA", &TagCommands::sbAClick);
-    ConnectButton("sbIMAGE", &TagCommands::sbIMAGEClick);
-    ConnectButton("sbUpperCase", &TagCommands::sbUpperCaseClick);
-    ConnectButton("sbLowerCase", &TagCommands::sbLowerCaseClick);
-    ConnectButton("sbColorPicker", &TagCommands::sbColorPickerClick);
-    ConnectItem("mnuUpperCase", &TagCommands::mnuUpperCaseClick);
-    ConnectItem("mnuLowerCase", &TagCommands::mnuLowerCaseClick);
-    ConnectItem("mnuColorPicker", &TagCommands::mnuColorPickerClick);
-    ConnectItem("mnuLinkToVaroPage", &TagCommands::mnuLinkToVaroPageClick);
-    ConnectItem("mnuPopLinkToVaroPage", &TagCommands::mnuPopLinkToVaroPageClick);
-}
-
-bool TagCommands::Run(const char *handler)
-{
-    const QByteArray name(handler);
-    for (const TagButton &entry : TagButtons()) {
-        if (name == QByteArray(entry.button) + "Click") {
-            InsertTagByName(QString::fromLatin1(entry.tag));
-            return true;
-        }
-    }
-    // Only the commands declared here, not the slots every QObject has.
-    const QByteArray signature = QMetaObject::normalizedSignature(name + "()");
-    if (metaObject()->indexOfSlot(signature.constData()) < metaObject()->methodOffset())
-        return false;
-    return QMetaObject::invokeMethod(this, name.constData());
 }
 
 QString TagCommands::TagCase(const QString &text) const

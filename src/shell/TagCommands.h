@@ -16,19 +16,13 @@ class TfrmMainForm;
 class TagCommands : public QObject {
     Q_OBJECT
 public:
-    // A button that inserts one catalogue tag by name and does nothing else.
-    struct TagButton {
-        const char *button;   // object name of the button, "sbH1"
-        const char *tag;      // the tag name it passes, "H1"
-    };
-    static const QList<TagButton> &TagButtons();
-
-    // Connects the commands to the buttons and menu items of `form`.
+    // Connects the commands to the buttons and menu items of `form`, as
+    // the main window's command table gives them.
     explicit TagCommands(TfrmMainForm &form);
 
-    // Runs a command by its handler name ("sbH1Click", "sbAClick"); false
-    // when no tag command has that name.
-    bool Run(const char *handler);
+    // What a tag button does: inserts one catalogue tag by name through the
+    // Tag Inspector's insertion (the beep rule while there is none).
+    void InsertTagByName(const QString &name);
 
     // The text of the maker's-page link, built with the current case
     // options: six lines, each ending in CR LF.
@@ -52,9 +46,6 @@ public slots:
 
 private:
     void ConnectButtons();
-    void ConnectButton(const char *name, void (TagCommands::*handler)());
-    void ConnectItem(const char *name, void (TagCommands::*handler)());
-    void InsertTagByName(const QString &name);
     void InsertAlignment(const QString &attribute);
     void ConvertSelection(bool upper);
     QString TagCase(const QString &text) const;

@@ -14,6 +14,7 @@
 #include "platform/ProductInfo.h"
 #include "shell/DocumentArea.h"
 #include "shell/FileCommands.h"
+#include "shell/MainCommandTable.h"
 #include "shell/MainMenuBuilder.h"
 #include "shell/MainMenuState.h"
 #include "shell/MenuFocusReturn.h"
@@ -59,6 +60,8 @@ TfrmMainForm::TfrmMainForm(QWidget *parent) : QMainWindow(parent)
     FInspectorSide = std::make_unique<TagInspectorSide>(
         *this, *this, *TagGrpPageControl, *FLookupData, FFileCommands->FileDialogService(),
         InspectorPlacement, MenuItem(QStringLiteral("mnuTagInspector")));
+    // The editor control leaves this window's keys to its menus.
+    TRCRichEdit::AddProgramShortcuts(MainCommandTable::Shortcuts());
     ConnectCommands();
     FTagCommands = new TagCommands(*this);
     Dialogs::SetParentWindow(this);
@@ -133,25 +136,13 @@ QAction *TfrmMainForm::MenuItem(const QString &name) const
     return FMenuState->Item(name);
 }
 
-void TfrmMainForm::ConnectButton(const char *name, void (TfrmMainForm::*handler)())
-{
-    if (auto *button = findChild<QToolButton *>(QLatin1String(name)))
-        connect(button, &QToolButton::clicked, this, handler);
-}
-
-void TfrmMainForm::ConnectItem(const char *name, void (TfrmMainForm::*handler)())
-{
-    if (QAction *action = MenuItem(QLatin1String(name)))
-        connect(action, &QAction::triggered, this, handler);
-}
-
 void TfrmMainForm::ConnectCommands()
 {
-    connect(mnuFile, &QMenu::aboutToShow, this, &TfrmMainForm::mnuFileClick);
-    connect(mnuView, &QMenu::aboutToShow, this, &TfrmMainForm::mnuViewClick);
-    connect(mnuTools, &QMenu::aboutToShow, this, &TfrmMainForm::mnuToolsClick);
-    connect(mnuWindow, &QMenu::aboutToShow, this, &TfrmMainForm::mnuWindowPopup);
-    connect(mnuMainPopup, &QMenu::aboutToShow, this, &TfrmMainForm::mnuMainPopupPopup);
+    for (const CommandContainer &menu : MainCommandTable::Menus()) {
+        if (menu.onOpen)
+            connect(MenuItem(QLatin1String(menu.name))->menu(), &QMenu::aboutToShow, this,
+                    menu.onOpen);
+    }
     // A pop-up menu opened on its own sends no status tips to this window.
     connect(mnuMainPopup, &QMenu::hovered, this,
             [this](QAction *action) { ShowHintText(action->statusTip()); });
@@ -163,43 +154,11 @@ void TfrmMainForm::ConnectCommands()
     connect(TagGrpPageControl, &QTabWidget::currentChanged, this,
             &TfrmMainForm::TagGrpPageControlChange);
 
-    // The three bar items are check items: choosing one flips its mark, and
-    // every change of a mark shows or hides its bar.
-    for (const char *name : {"mnuToolBar", "mnuTagNotebookBar", "mnuMessagebar"})
-        connect(MenuItem(QLatin1String(name)), &QAction::toggled, this,
-                &TfrmMainForm::ApplyBarStates);
-
-    ConnectItem("mnuNew", &TfrmMainForm::mnuNewClick);
-    ConnectItem("mnuClose", &TfrmMainForm::mnuCloseClick);
-    ConnectItem("mnuOpen", &TfrmMainForm::mnuOpenClick);
-    ConnectItem("mnuSave", &TfrmMainForm::mnuSaveClick);
-    ConnectItem("mnuSaveAs", &TfrmMainForm::mnuSaveAsClick);
-    ConnectItem("mnuSaveAll", &TfrmMainForm::mnuSaveAllClick);
-    ConnectItem("mnuPopSaveAll", &TfrmMainForm::mnuPopSaveAllClick);
-    ConnectItem("mnuPreviewCurrDoc", &TfrmMainForm::mnuPreviewCurrDocClick);
-    ConnectItem("mnuPopPreview", &TfrmMainForm::mnuPopPreviewClick);
-    ConnectButton("btnOpen", &TfrmMainForm::btnOpenClick);
-    ConnectButton("btnSave", &TfrmMainForm::btnSaveClick);
-    ConnectButton("sbPreview", &TfrmMainForm::sbPreviewClick);
-    ConnectItem("mnuOptions", &TfrmMainForm::mnuOptionsClick);
-    ConnectItem("mnuPopOptions", &TfrmMainForm::mnuPopOptionsClick);
-    ConnectItem("mnuExit", &TfrmMainForm::mnuExitClick);
-    ConnectItem("mnuTagInspector", &TfrmMainForm::mnuTagInspectorClick);
-    ConnectItem("mnuPopTagInspector", &TfrmMainForm::mnuPopTagInspectorClick);
-    ConnectButton("sbTagInspector", &TfrmMainForm::sbTagInspectorClick);
-    ConnectItem("mnuContents", &TfrmMainForm::mnuContentsClick);
-    ConnectItem("mnuSearch", &TfrmMainForm::mnuSearchClick);
-    ConnectItem("mnuCascade", &TfrmMainForm::mnuCascadeClick);
-    ConnectItem("mnuHorizontal", &TfrmMainForm::mnuHorizontalClick);
-    ConnectItem("mnuArrangeIcons", &TfrmMainForm::mnuArrangeIconsClick);
-    ConnectItem("mnuPopCut", &TfrmMainForm::mnuPopCutClick);
-    ConnectItem("mnuPopCopy", &TfrmMainForm::mnuPopCopyClick);
-    ConnectItem("mnuPopPaste", &TfrmMainForm::mnuPopPasteClick);
-    ConnectButton("btnNew", &TfrmMainForm::btnNewClick);
-    ConnectButton("btnCut", &TfrmMainForm::btnCutClick);
-    ConnectButton("btnCopy", &TfrmMainForm::btnCopyClick);
-    ConnectButton("btnPaste", &TfrmMainForm::btnPasteClick);
-    ConnectButton("btnUndo", &TfrmMainForm::btnUndoClick);
+    // The commands of this window; TagCommands connects its own.
+    for (const MainCommandRecord &record : MainCommandTable::Records()) {
+        if (!record.handler.OnTagCommands())
+            MainCommandTable::Connect(record, *this, this);
+    }
 }
 
 void TfrmMainForm::FormCreate()
@@ -372,17 +331,10 @@ QMenu *TfrmMainForm::MainPopupMenu() const
     return mnuMainPopup;
 }
 
-void TfrmMainForm::RunMainCommand(const char *handler)
+void TfrmMainForm::RunMainCommand(MainCommand command)
 {
-    if (FTagCommands->Run(handler))
-        return;
-    const QByteArray signature = QMetaObject::normalizedSignature(
-        QByteArray(handler).append("()").constData());
-    if (metaObject()->indexOfSlot(signature.constData()) < 0) {
-        qWarning("TfrmMainForm: no command %s", handler);
-        return;
-    }
-    QMetaObject::invokeMethod(this, handler);
+    if (const MainCommandRecord *record = MainCommandTable::Forwarded(command))
+        MainCommandTable::Run(record->handler, *this);
 }
 
 void TfrmMainForm::InsertDroppedItem(QObject *)

@@ -110,7 +110,7 @@ public:
     void SetBusy(bool busy) override;
     void SetWindowMenuVisible(bool visible) override;
     QMenu *MainPopupMenu() const override;
-    void RunMainCommand(const char *handler) override;
+    void RunMainCommand(MainCommand command) override;
     void InsertDroppedItem(QObject *source) override;
     bool SaveDocument(TfrmMDIChild *child) override;
     QString PromptOpenFileName() override;
@@ -228,8 +228,6 @@ private slots:
 private:
     void BuildForm();
     void ConnectCommands();
-    void ConnectButton(const char *name, void (TfrmMainForm::*handler)());
-    void ConnectItem(const char *name, void (TfrmMainForm::*handler)());
     void FormCreate();
     void MergeMenus();
     void MergeMenus(TfrmMDIChild *active);

@@ -9,11 +9,9 @@
 class QToolButton;
 class QWidget;
 
-// One button of the tool bar or the tag notebook bar.
-struct ButtonDef {
-    const char *name;            // object name, e.g. "sbB"
-    const char *glyph;           // short text shown when there is no icon ("&&" for "&")
-    const char *hint;            // "Short| long text"
+// How a button of the tool bar or the tag notebook bar looks besides its
+// glyph (the short text shown when there is no icon).
+struct ButtonLook {
     const char *themeIcon = nullptr;   // desktop theme icon, tried first
     int standardPixmap = -1;           // QStyle::StandardPixmap when the theme has none
     QIcon (*drawIcon)() = nullptr;     // a drawn icon when neither exists
@@ -27,9 +25,18 @@ class ToolButtonFactory {
 public:
     static constexpr int ButtonSize = 25;
 
-    static QToolButton *Create(QWidget *parent, const ButtonDef &def);
+    // name: object name ("sbB"); glyph: "&&" for "&"; hint: "Short| long".
+    static QToolButton *Create(QWidget *parent, const char *name, const char *glyph,
+                               const char *hint, const ButtonLook &look);
     // A small bold font in which every line of the text fits a button.
     static QFont GlyphFont(const QString &text, const QFont &base, int fontStyle = 0);
-    // The icon of a definition, or a null icon when it is shown as text.
-    static QIcon IconFor(const ButtonDef &def, const QWidget *styleSource);
+    // The icon of a look, or a null icon when the button shows its glyph.
+    static QIcon IconFor(const ButtonLook &look, const QWidget *styleSource);
+
+    // Drawn icons: four colour swatches (colour selector), and four lines
+    // of text aligned left, centred or right.
+    static QIcon ColorSwatchIcon();
+    static QIcon AlignLeftIcon();
+    static QIcon AlignCenterIcon();
+    static QIcon AlignRightIcon();
 };

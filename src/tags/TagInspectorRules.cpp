@@ -184,7 +184,7 @@ void TagInspectorRules::InsertInspectorTag(Workspace &workspace, const TagRecord
     const LiveOptions &options = workspace.Options();
     const QString T = TagCase(tag.TagName.trimmed(), options.cbTagUpperCase());
     if (T == QLatin1String("!")) {
-        workspace.RunMainCommand("sbCommentClick");
+        workspace.RunMainCommand(MainCommand::sbComment);
         return;
     }
     const QString close = tag.DoubleSideTag ? QStringLiteral("</") + T + QLatin1Char('>')

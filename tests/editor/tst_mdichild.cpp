@@ -218,43 +218,46 @@ void TestMDIChild::editMenuCommands()
 
 void TestMDIChild::tagItemsForward_data()
 {
+    using MC = MainCommand;
     QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("handler");
-    const char *pairs[][2] = {
-        {"mnuHTML", "sbHTMLClick"}, {"mnuHEAD", "sbHEADClick"}, {"mnuBODY", "sbBODYClick"},
-        {"mnuTITLE", "sbTITLEClick"}, {"mnuP", "sbParagraphClick"}, {"mnISINDEX", "sbISINDEXClick"},
-        {"mnuH1", "sbH1Click"}, {"mnuH2", "sbH2Click"}, {"mnuH3", "sbH3Click"},
-        {"mnuH4", "sbH4Click"}, {"mnuH5", "sbH5Click"}, {"mnuH6", "sbH6Click"},
-        {"mnuA", "sbAClick"}, {"mnuLinkLink", "sbLinkClick"}, {"mnuDD", "sbDDClick"},
-        {"mnuDIR", "sbDIRClick"}, {"mnuDT", "sbDTClick"}, {"mnuMENU", "sbMENUClick"},
-        {"mnuOL", "sbOLClick"}, {"mnuUL", "sbULClick"}, {"mnuB", "sbBClick"},
-        {"mnuBASEFONT", "sbBASEFONTClick"}, {"mnuCENTER", "sbCenterClick"}, {"mnuCITE", "sbCITEClick"},
-        {"mnuCODE", "sbCODEClick"}, {"mnuDFN", "sbDFNClick"}, {"mnuEM", "sbEMClick"},
-        {"mnuFONT", "sbFONTClick"}, {"mnuI", "sbIClick"}, {"mnuKBD", "sbKBDClick"},
-        {"mnuSAMP", "sbSAMPClick"}, {"mnuSTRONG", "sbSTRONGClick"}, {"mnuTT", "sbTTClick"},
-        {"mnuVAR", "sbVARClick"}, {"mnuIMG", "sbIMAGEClick"}, {"mnuFORMTag", "sbFORMClick"},
-        {"mnuINPUT", "sbINPUTClick"}, {"mnuOPTION", "sbOPTIONClick"}, {"mnuSELECT", "sbSELECTClick"},
-        {"mnuTEXTAREA", "sbTEXTAREAClick"}, {"mnuCAPTION", "sbCAPTIONClick"},
-        {"mnuTABLE_TAG", "sbTABLEClick"}, {"mnuTD", "sbTDClick"}, {"mnuTH", "sbTHClick"},
-        {"mnuTR", "sbTRClick"}, {"mnuComment", "sbCommentClick"}, {"mnuADDRESS", "sbAddressClick"},
-        {"mnuBLINK", "sbBLINKClick"}, {"mnuBLOCKQOUTE", "sbBQClick"}, {"mnuBR", "sbBRClick"},
-        {"mnuMainHR", "sbHRClick"}, {"mnuNOBR", "sbNOBRClick"}, {"mnuPRE", "sbPREClick"},
-        {"mnuWBR", "sbWBRClick"}, {"mnuAlignCenter", "sbAlignCenterClick"},
-        {"mnuAlignLeft", "sbAlignLeftClick"}, {"mnuRight", "sbAlignRightClick"},
+    QTest::addColumn<int>("command");
+    const struct {
+        const char *item;
+        MainCommand command;
+    } pairs[] = {
+        {"mnuHTML", MC::sbHTML}, {"mnuHEAD", MC::sbHEAD}, {"mnuBODY", MC::sbBODY},
+        {"mnuTITLE", MC::sbTITLE}, {"mnuP", MC::sbParagraph}, {"mnISINDEX", MC::sbISINDEX},
+        {"mnuH1", MC::sbH1}, {"mnuH2", MC::sbH2}, {"mnuH3", MC::sbH3}, {"mnuH4", MC::sbH4},
+        {"mnuH5", MC::sbH5}, {"mnuH6", MC::sbH6}, {"mnuA", MC::sbA}, {"mnuLinkLink", MC::sbLink},
+        {"mnuDD", MC::sbDD}, {"mnuDIR", MC::sbDIR}, {"mnuDT", MC::sbDT}, {"mnuMENU", MC::sbMENU},
+        {"mnuOL", MC::sbOL}, {"mnuUL", MC::sbUL}, {"mnuB", MC::sbB},
+        {"mnuBASEFONT", MC::sbBASEFONT}, {"mnuCENTER", MC::sbCenter}, {"mnuCITE", MC::sbCITE},
+        {"mnuCODE", MC::sbCODE}, {"mnuDFN", MC::sbDFN}, {"mnuEM", MC::sbEM},
+        {"mnuFONT", MC::sbFONT}, {"mnuI", MC::sbI}, {"mnuKBD", MC::sbKBD},
+        {"mnuSAMP", MC::sbSAMP}, {"mnuSTRONG", MC::sbSTRONG}, {"mnuTT", MC::sbTT},
+        {"mnuVAR", MC::sbVAR}, {"mnuIMG", MC::sbIMAGE}, {"mnuFORMTag", MC::sbFORM},
+        {"mnuINPUT", MC::sbINPUT}, {"mnuOPTION", MC::sbOPTION}, {"mnuSELECT", MC::sbSELECT},
+        {"mnuTEXTAREA", MC::sbTEXTAREA}, {"mnuCAPTION", MC::sbCAPTION},
+        {"mnuTABLE_TAG", MC::sbTABLE}, {"mnuTD", MC::sbTD}, {"mnuTH", MC::sbTH},
+        {"mnuTR", MC::sbTR}, {"mnuComment", MC::sbComment}, {"mnuADDRESS", MC::sbAddress},
+        {"mnuBLINK", MC::sbBLINK}, {"mnuBLOCKQOUTE", MC::sbBQ}, {"mnuBR", MC::sbBR},
+        {"mnuMainHR", MC::sbHR}, {"mnuNOBR", MC::sbNOBR}, {"mnuPRE", MC::sbPRE},
+        {"mnuWBR", MC::sbWBR}, {"mnuAlignCenter", MC::sbAlignCenter},
+        {"mnuAlignLeft", MC::sbAlignLeft}, {"mnuRight", MC::sbAlignRight},
     };
     for (const auto &pair : pairs)
-        QTest::newRow(pair[0]) << QString::fromLatin1(pair[0]) << QString::fromLatin1(pair[1]);
+        QTest::newRow(pair.item) << QString::fromLatin1(pair.item) << int(pair.command);
 }
 
 void TestMDIChild::tagItemsForward()
 {
     QFETCH(QString, item);
-    QFETCH(QString, handler);
+    QFETCH(int, command);
     TfrmMDIChild *child = FWorkspace->OpenDocument(QStringLiteral("x"));
     QAction *action = child->ChildMenus()[2].menu->findChild<QAction *>(item);
     QVERIFY(action);
     action->trigger();
-    QCOMPARE(FWorkspace->mainCommands, QStringList{handler});
+    QCOMPARE(FWorkspace->mainCommands, QList<MainCommand>{MainCommand(command)});
     // Forwarding writes nothing itself.
     QCOMPARE(child->EditMemo->Text(), QStringLiteral("x"));
 }

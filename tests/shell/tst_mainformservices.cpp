@@ -36,7 +36,7 @@ private slots:
     void userPageChangeLeavesNoBusyState();
     void barToggles();
     void placement();
-    void commandsByName();
+    void barCommandsAndRefusals();
     void fatalErrorAtFirstActivation();
     void firstActivationIsConsumedOnce();
 };
@@ -225,15 +225,16 @@ void TestMainFormServices::placement()
     QCOMPARE(WindowPlacer::Read(&form), stored);
 }
 
-void TestMainFormServices::commandsByName()
+void TestMainFormServices::barCommandsAndRefusals()
 {
     ScriptedDialogs dialogs;
     TfrmMainForm form;
-    form.RunMainCommand("mnuToolBarClick");
+    // The bar items run from their check marks, as a click sets them.
+    form.MenuItem(QStringLiteral("mnuToolBar"))->trigger();
     QVERIFY(!form.ToolBarShown());
-    QTest::ignoreMessage(QtWarningMsg, "TfrmMainForm: no command sbNOSUCHClick");
-    form.RunMainCommand("sbNOSUCHClick");
-    QVERIFY(!form.ToolBarShown());
+    QVERIFY(!form.pnlToolBar->isVisibleTo(&form));
+    form.mnuTagNotebookBarClick();
+    QVERIFY(!form.pnlTagNotebookBar->isVisibleTo(&form));
 
     // Dropped items and saving are refused for now: nothing changes.
     form.InsertDroppedItem(&form);

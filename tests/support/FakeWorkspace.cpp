@@ -143,9 +143,9 @@ void FakeWorkspace::SetWindowMenuVisible(bool visible)
     windowMenuVisible = visible;
 }
 
-void FakeWorkspace::RunMainCommand(const char *handler)
+void FakeWorkspace::RunMainCommand(MainCommand command)
 {
-    mainCommands.append(QString::fromLatin1(handler));
+    mainCommands.append(command);
 }
 
 void FakeWorkspace::InsertDroppedItem(QObject *source)

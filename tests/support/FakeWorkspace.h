@@ -59,7 +59,7 @@ public:
     bool busy = false;
     bool windowMenuVisible = false;
     QStringList progressMessages;          // ShowProgress() texts
-    QStringList mainCommands;              // RunMainCommand() handler names
+    QList<MainCommand> mainCommands;       // RunMainCommand() commands
     QList<QPointer<QObject>> droppedSources;  // InsertDroppedItem() sources
 
     // Page-file prompts: answers consumed first in first out; an empty
@@ -102,7 +102,7 @@ public:
     void SetBusy(bool busy) override;
     void SetWindowMenuVisible(bool visible) override;
     QMenu *MainPopupMenu() const override { return FPopupMenu; }
-    void RunMainCommand(const char *handler) override;
+    void RunMainCommand(MainCommand command) override;
     void InsertDroppedItem(QObject *source) override;
     bool SaveDocument(TfrmMDIChild *child) override;
     QString PromptOpenFileName() override;

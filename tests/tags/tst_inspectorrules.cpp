@@ -319,7 +319,7 @@ void TestInspectorRules::commentTagRunsTheCommentCommand()
 {
     Open(QStringLiteral("text"), 0, 4);
     TagInspectorRules::InsertInspectorTag(*FWorkspace, TagOf("!"), AttrsOf("!"), {});
-    QCOMPARE(FWorkspace->mainCommands, QStringList{QStringLiteral("sbCommentClick")});
+    QCOMPARE(FWorkspace->mainCommands, QList<MainCommand>{MainCommand::sbComment});
     QCOMPARE(Editor()->Text(), QStringLiteral("text"));
 }
 

@@ -313,7 +313,7 @@ void TestTagInspector::tagWithoutAttributesHidesTheGrid()
     Choose(QStringLiteral("All Tags"), QStringLiteral("Comment"));
     Inspector().sbInsertTagClick();
     // The comment tag runs the main window's comment command.
-    QCOMPARE(FWorkspace->mainCommands, QStringList{QStringLiteral("sbCommentClick")});
+    QCOMPARE(FWorkspace->mainCommands, QList<MainCommand>{MainCommand::sbComment});
     QCOMPARE(Editor()->Text(), QStringLiteral("x y"));
 }
 
