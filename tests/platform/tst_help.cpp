@@ -4,8 +4,8 @@
 #include "platform/HelpIndex.h"
 #include "platform/HelpWindow.h"
 #include "platform/QtHelp.h"
-#include "platform/RecordingHelp.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/RecordingHelp.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -6,7 +6,7 @@
 #include "support/TestFiles.h"
 #include "editor/PageFileWriter.h"
 #include "editor/PageFiles.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QObject>
 #include <QTemporaryDir>

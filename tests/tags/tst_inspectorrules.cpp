@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "support/FakeWorkspace.h"
 #include "support/TestCatalogue.h"
+#include "tags/TagInspectorInsertion.h"
 #include "tags/TagInspectorRules.h"
 #include "tags/TagStore.h"
 
@@ -265,7 +266,7 @@ void TestInspectorRules::docTypeVersionBecomesItsPublicIdentifier()
 
     // The whole opening tag, as the inspector writes it.
     Open(QString());
-    TagInspectorRules::InsertInspectorTag(*FWorkspace, TagOf("!DOCTYPE"), AttrsOf("!DOCTYPE"),
+    TagInspectorInsertion::InsertInspectorTag(*FWorkspace, TagOf("!DOCTYPE"), AttrsOf("!DOCTYPE"),
                                           {Row(false), Row(true, "HTML 3.2")});
     QCOMPARE(Editor()->Text(),
              QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 3.2 FINAL//EN\">"));
@@ -277,7 +278,7 @@ void TestInspectorRules::tagWrapsTheSelectionAsOneUndoStep()
     QList<bool> readyDuringChange;
     connect(child->EditMemo, &TRCRichEdit::Change, this,
             [&] { readyDuringChange.append(child->Ready()); });
-    TagInspectorRules::InsertInspectorTag(*FWorkspace, TagOf("TABLE"), AttrsOf("TABLE"),
+    TagInspectorInsertion::InsertInspectorTag(*FWorkspace, TagOf("TABLE"), AttrsOf("TABLE"),
                                           {Row(true, QStringLiteral("1")), Row(false)});
     QCOMPARE(Editor()->Text(), QStringLiteral("a <TABLE BORDER=\"1\">word</TABLE> here"));
     QCOMPARE(Editor()->SelStart(), 32);
@@ -292,7 +293,7 @@ void TestInspectorRules::tagWrapsTheSelectionAsOneUndoStep()
     FWorkspace->options.tagUpperCase = false;
     FWorkspace->options.attrUpperCase = false;
     Open(QString());
-    TagInspectorRules::InsertInspectorTag(*FWorkspace, TagOf("TABLE"), AttrsOf("TABLE"),
+    TagInspectorInsertion::InsertInspectorTag(*FWorkspace, TagOf("TABLE"), AttrsOf("TABLE"),
                                           {Row(true, QStringLiteral("1")),
                                            Row(true, QString(), QStringLiteral("Navy"))});
     QCOMPARE(Editor()->Text(),
@@ -305,12 +306,12 @@ void TestInspectorRules::tagWithoutAttributesIsWrittenBare()
 {
     // The tag's prompt is never written by the inspector.
     Open(QStringLiteral("ab"), 1);
-    TagInspectorRules::InsertInspectorTag(*FWorkspace, TagOf("P"), AttrsOf("P"), {});
+    TagInspectorInsertion::InsertInspectorTag(*FWorkspace, TagOf("P"), AttrsOf("P"), {});
     QCOMPARE(Editor()->Text(), QStringLiteral("a<P></P>b"));
     QCOMPARE(Editor()->SelStart(), 4);
 
     Open(QStringLiteral("ab"), 1);
-    TagInspectorRules::InsertInspectorTag(*FWorkspace, TagOf("BR"), AttrsOf("BR"), {});
+    TagInspectorInsertion::InsertInspectorTag(*FWorkspace, TagOf("BR"), AttrsOf("BR"), {});
     QCOMPARE(Editor()->Text(), QStringLiteral("a<BR>b"));
     QCOMPARE(Editor()->SelStart(), 5);
 }
@@ -318,7 +319,7 @@ void TestInspectorRules::tagWithoutAttributesIsWrittenBare()
 void TestInspectorRules::commentTagRunsTheCommentCommand()
 {
     Open(QStringLiteral("text"), 0, 4);
-    TagInspectorRules::InsertInspectorTag(*FWorkspace, TagOf("!"), AttrsOf("!"), {});
+    TagInspectorInsertion::InsertInspectorTag(*FWorkspace, TagOf("!"), AttrsOf("!"), {});
     QCOMPARE(FWorkspace->mainCommands, QStringList{QStringLiteral("sbCommentClick")});
     QCOMPARE(Editor()->Text(), QStringLiteral("text"));
 }
@@ -327,7 +328,7 @@ void TestInspectorRules::failedGenerationLeavesThePage()
 {
     TfrmMDIChild *child = Open(QStringLiteral("word"), 0, 4);
     const QString error = Raised([&] {
-        TagInspectorRules::InsertInspectorTag(*FWorkspace, TagOf("TABLE"), AttrsOf("TABLE"),
+        TagInspectorInsertion::InsertInspectorTag(*FWorkspace, TagOf("TABLE"), AttrsOf("TABLE"),
                                               {Row(true, "1"), Row(true, QString(), "Mauve")});
     });
     QVERIFY2(error.startsWith(QStringLiteral("Can not insert a tag: Can not generate attribute: ")),
@@ -336,7 +337,7 @@ void TestInspectorRules::failedGenerationLeavesThePage()
     QVERIFY(child->Ready());
 
     const QString attrError = Raised([&] {
-        TagInspectorRules::InsertInspectorAttributes(*FWorkspace, TagOf("TABLE"),
+        TagInspectorInsertion::InsertInspectorAttributes(*FWorkspace, TagOf("TABLE"),
                                                      AttrsOf("TABLE"),
                                                      {Row(false), Row(true, QString(), "Mauve")});
     });
@@ -355,7 +356,7 @@ void TestInspectorRules::tagWaitsForTheReadyFlag()
         untouchedWhileHeld = child->EditMemo->Text() == QStringLiteral("text");
         child->SetReady(true);
     });
-    TagInspectorRules::InsertInspectorTag(*FWorkspace, TagOf("BR"), AttrsOf("BR"), {});
+    TagInspectorInsertion::InsertInspectorTag(*FWorkspace, TagOf("BR"), AttrsOf("BR"), {});
     QVERIFY(untouchedWhileHeld);
     QCOMPARE(Editor()->Text(), QStringLiteral("text<BR>"));
     QVERIFY(child->Ready());
@@ -364,7 +365,7 @@ void TestInspectorRules::tagWaitsForTheReadyFlag()
 void TestInspectorRules::attributesOnlyCompleteAnOpenTag()
 {
     Open(QStringLiteral("<TD>cell</TD>"), 3);
-    TagInspectorRules::InsertInspectorAttributes(
+    TagInspectorInsertion::InsertInspectorAttributes(
         *FWorkspace, TagOf("TD"), AttrsOf("TD"),
         {Row(true, QStringLiteral("10")), Row(true), Row(false), Row(false)});
     QCOMPARE(Editor()->Text(), QStringLiteral("<TD WIDTH=\"10\" NOWRAP>cell</TD>"));
@@ -374,7 +375,7 @@ void TestInspectorRules::attributesOnlyCompleteAnOpenTag()
 
     // Nothing included: the caret still steps over the bracket.
     Editor()->SetSelStart(3);
-    TagInspectorRules::InsertInspectorAttributes(*FWorkspace, TagOf("TD"), AttrsOf("TD"), {});
+    TagInspectorInsertion::InsertInspectorAttributes(*FWorkspace, TagOf("TD"), AttrsOf("TD"), {});
     QCOMPARE(Editor()->Text(), QStringLiteral("<TD>cell</TD>"));
     QCOMPARE(Editor()->SelStart(), 4);
 }
@@ -382,17 +383,17 @@ void TestInspectorRules::attributesOnlyCompleteAnOpenTag()
 void TestInspectorRules::noDocumentBeeps()
 {
     FWorkspace->options.sound = true;
-    TagInspectorRules::InsertInspectorTag(*FWorkspace, TagOf("TABLE"), AttrsOf("TABLE"),
+    TagInspectorInsertion::InsertInspectorTag(*FWorkspace, TagOf("TABLE"), AttrsOf("TABLE"),
                                           {Row(true, "1")});
     // Even a bad colour is not looked at without a page.
-    TagInspectorRules::InsertInspectorAttributes(*FWorkspace, TagOf("TABLE"), AttrsOf("TABLE"),
+    TagInspectorInsertion::InsertInspectorAttributes(*FWorkspace, TagOf("TABLE"), AttrsOf("TABLE"),
                                                  {Row(false), Row(true, QString(), "Mauve")});
     QCOMPARE(FWorkspace->errorBeeps, 2);
     QCOMPARE(FDialogs->BeepCount(), 2);
     QVERIFY(FWorkspace->mainCommands.isEmpty());
 
     FWorkspace->options.sound = false;
-    TagInspectorRules::InsertInspectorTag(*FWorkspace, TagOf("!"), AttrsOf("!"), {});
+    TagInspectorInsertion::InsertInspectorTag(*FWorkspace, TagOf("!"), AttrsOf("!"), {});
     QCOMPARE(FWorkspace->errorBeeps, 3);
     QCOMPARE(FDialogs->BeepCount(), 2);
     QVERIFY(FWorkspace->mainCommands.isEmpty());
