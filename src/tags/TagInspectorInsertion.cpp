@@ -14,8 +14,8 @@
 #include <QPointer>
 
 void TagInspectorInsertion::InsertInspectorTag(Workspace &workspace, const TagRecord &tag,
-                                           const QList<AttrRecord> &attributes,
-                                           const QList<InspectorRowState> &rows)
+                                               const QList<AttrRecord> &attributes,
+                                               const QList<InspectorRowState> &rows)
 {
     QCoreApplication::processEvents();
     if (workspace.DocumentCount() == 0 || !workspace.ActiveDocument()) {
@@ -62,8 +62,8 @@ void TagInspectorInsertion::InsertInspectorTag(Workspace &workspace, const TagRe
 }
 
 void TagInspectorInsertion::InsertInspectorAttributes(Workspace &workspace, const TagRecord &tag,
-                                                  const QList<AttrRecord> &attributes,
-                                                  const QList<InspectorRowState> &rows)
+                                                      const QList<AttrRecord> &attributes,
+                                                      const QList<InspectorRowState> &rows)
 {
     if (workspace.DocumentCount() == 0) {
         // The insertion itself refuses with the error beep.
