@@ -3,7 +3,6 @@
 #include "editor/AttributeItems.h"
 
 #include "controls/LetterCase.h"
-#include "editor/ChildCommandTable.h"
 
 namespace {
 
@@ -28,12 +27,6 @@ int CaretInSuffix(const QString &suffix, AttributeCaret caret)
 }
 
 } // namespace
-
-const AttributeItem *AttributeItems::Find(const QString &objectName)
-{
-    const ChildCommand *row = ChildCommandTable::Find(objectName);
-    return row && row->attribute ? &*row->attribute : nullptr;
-}
 
 AttributeInsertion AttributeItems::Build(const AttributeItem &item, bool attrUpperCase,
                                          bool tagPrompt)

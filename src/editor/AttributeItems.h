@@ -36,8 +36,5 @@ struct AttributeInsertion {
 // the attribute letter case, then the suffix.
 class AttributeItems {
 public:
-    // The attribute of the Tags menu item with this object name, or nullptr.
-    static const AttributeItem *Find(const QString &objectName);
-
     static AttributeInsertion Build(const AttributeItem &item, bool attrUpperCase, bool tagPrompt);
 };

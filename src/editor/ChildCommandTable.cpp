@@ -426,6 +426,12 @@ const ChildCommand *ChildCommandTable::Find(const QString &name)
     return nullptr;
 }
 
+const AttributeItem *ChildCommandTable::Attribute(const QString &name)
+{
+    const ChildCommand *row = Find(name);
+    return row && row->attribute ? &*row->attribute : nullptr;
+}
+
 QList<int> ChildCommandTable::Shortcuts()
 {
     QList<int> keys;

@@ -45,6 +45,8 @@ public:
     static const QList<ChildCommand> &Records();
     // The record of a command by its object name, or nullptr.
     static const ChildCommand *Find(const QString &name);
+    // The attribute an item of the Tags menu inserts, or nullptr.
+    static const AttributeItem *Attribute(const QString &name);
     // Every shortcut the document window's menus bind.
     static QList<int> Shortcuts();
 };

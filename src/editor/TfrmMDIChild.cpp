@@ -3,6 +3,7 @@
 #include "editor/TfrmMDIChild.h"
 
 #include "editor/AttributeItems.h"
+#include "editor/ChildCommandTable.h"
 #include "editor/ChildMenuBuilder.h"
 #include "editor/EditCommands.h"
 #include "editor/EditorDropRule.h"
@@ -361,7 +362,7 @@ void TfrmMDIChild::ForwardTagItem(MainCommand command)
 
 void TfrmMDIChild::AttributeItemClick(const QString &objectName)
 {
-    const AttributeItem *item = AttributeItems::Find(objectName);
+    const AttributeItem *item = ChildCommandTable::Attribute(objectName);
     if (!item)
         return;
     const LiveOptions &options = FWorkspace.Options();

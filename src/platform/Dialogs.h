@@ -42,8 +42,9 @@ struct FileDialogResult {
 
 // Every modal dialog of the operating system goes through this interface:
 // message boxes, file, colour, font and printer dialogs, and the beep.
-// The program holds one instance (Dialogs::Instance()); tests install a
-// ScriptedDialogs that answers from a script and records every call.
+// The program holds one instance (Dialogs::Instance()); tests install
+// ScriptedDialogs, the test double in tests/support, which answers from a
+// script and records every call.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;

@@ -6,8 +6,8 @@
 
 // The help system: HTML pages in AppDir::HelpDir(), opened at a topic by
 // name, at a help context by number, or at the topic finder. The program
-// holds one instance (Help::Instance()); tests install a RecordingHelp that
-// notes every request and shows nothing.
+// holds one instance (Help::Instance()); tests install RecordingHelp, the
+// test double in tests/support, which notes every request and shows nothing.
 class Help {
 public:
     virtual ~Help() = default;

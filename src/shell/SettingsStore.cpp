@@ -8,13 +8,14 @@
 #include "platform/FontFaces.h"
 #include "platform/RaisedError.h"
 #include "platform/RegistryStore.h"
+#include "shell/SettingsKeys.h"
 
 #include <QDir>
 #include <QStandardPaths>
 
 #include <array>
 
-const QString SettingsStore::BaseKey = QStringLiteral("Software\\Varo Software\\Quillon 4.21\\4.21");
+const QString SettingsStore::BaseKey = SettingsKeys::Base();
 const QString SettingsStore::SetupMessage = QStringLiteral("Setup Application ...");
 
 namespace {
@@ -118,7 +119,7 @@ SettingsStore::SettingsStore(RegistryStore &registry)
 
 QString SettingsStore::KeyPath(const QString &subKey)
 {
-    return BaseKey + QLatin1Char('\\') + subKey;
+    return SettingsKeys::Path(subKey);
 }
 
 // ---------------------------------------------------------------- first run

@@ -5,7 +5,7 @@
 #include "platform/FatalErrorText.h"
 #include "platform/RaisedError.h"
 #include "platform/RegistryStore.h"
-#include "shell/SettingsStore.h"
+#include "shell/SettingsKeys.h"
 
 const QString WorkState::LoadingMessage = QStringLiteral("Loading Working Data ...");
 
@@ -13,7 +13,7 @@ namespace {
 
 QString WorkKey()
 {
-    return SettingsStore::KeyPath(QStringLiteral("Work"));
+    return SettingsKeys::Path(QStringLiteral("Work"));
 }
 
 } // namespace

@@ -4,17 +4,11 @@
 
 #include "controls/ColorText.h"
 #include "controls/LetterCase.h"
-#include "editor/InsertionOperations.h"
-#include "editor/LiveOptions.h"
-#include "editor/TfrmMDIChild.h"
-#include "editor/Workspace.h"
 #include "platform/RaisedError.h"
 
 #include <QColor>
 #include <QDir>
 #include <QFileInfo>
-#include <QCoreApplication>
-#include <QPointer>
 #include <algorithm>
 #include <array>
 #include <exception>
@@ -170,66 +164,4 @@ QString TagInspectorRules::GenerateAttributes(const TagRecord &tag,
         RaiseError(QStringLiteral("Can not generate attribute: %1"), CaughtErrorText());
     }
     return result;
-}
-
-void TagInspectorRules::InsertInspectorTag(Workspace &workspace, const TagRecord &tag,
-                                           const QList<AttrRecord> &attributes,
-                                           const QList<InspectorRowState> &rows)
-{
-    QCoreApplication::processEvents();
-    if (workspace.DocumentCount() == 0 || !workspace.ActiveDocument()) {
-        workspace.ErrorBeep();
-        return;
-    }
-    const LiveOptions &options = workspace.Options();
-    const QString T = TagCase(tag.TagName.trimmed(), options.cbTagUpperCase());
-    if (T == QLatin1String("!")) {
-        workspace.RunMainCommand(MainCommand::sbComment);
-        return;
-    }
-    const QString close = tag.DoubleSideTag ? QStringLiteral("</") + T + QLatin1Char('>')
-                                            : QString();
-    QString open;
-    try {
-        open = QLatin1Char('<') + T
-               + GenerateAttributes(tag, attributes, rows, options.cbAttrUpperCase())
-               + QLatin1Char('>');
-    } catch (...) {
-        RaiseError(QStringLiteral("Can not insert a tag: %1"), CaughtErrorText());
-    }
-
-    QPointer<TfrmMDIChild> child = workspace.ActiveDocument();
-    child->WaitUntilReady();
-    // Waiting processes messages; the page may have been closed meanwhile.
-    if (!child || workspace.DocumentCount() == 0) {
-        workspace.ErrorBeep();
-        return;
-    }
-    child->SetReady(false);
-    QString failure;
-    bool failed = false;
-    try {
-        InsertAround(workspace, open, close, QString());
-    } catch (...) {
-        failed = true;
-        failure = CaughtErrorText();
-    }
-    if (child)
-        child->SetReady(true);
-    if (failed)
-        RaiseError(QStringLiteral("Can not insert a tag: %1"), failure);
-}
-
-void TagInspectorRules::InsertInspectorAttributes(Workspace &workspace, const TagRecord &tag,
-                                                  const QList<AttrRecord> &attributes,
-                                                  const QList<InspectorRowState> &rows)
-{
-    if (workspace.DocumentCount() == 0) {
-        // The insertion itself refuses with the error beep.
-        InsertText(workspace, QString(), -1);
-        return;
-    }
-    const QString text =
-        GenerateAttributes(tag, attributes, rows, workspace.Options().cbAttrUpperCase());
-    InsertText(workspace, text, int(text.size()) + 1);
 }

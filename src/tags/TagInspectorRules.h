@@ -9,8 +9,6 @@
 #include <QStringList>
 #include <optional>
 
-class Workspace;
-
 // What the user set in one row of the Tag Inspector's attribute grid.
 struct InspectorRowState {
     bool Included = false;          // the row's "Include" check box
@@ -20,12 +18,13 @@ struct InspectorRowState {
     std::optional<QString> ListText;
 };
 
-// The rules of the Tag Inspector, free of its window: how the grid starts
-// for an attribute, which rows make up the attribute text and how each is
-// written, and writing the tag or its attributes into the active page.
+// The rules of the Tag Inspector, free of its window and of widgets: how
+// the grid starts for an attribute, which rows make up the attribute text
+// and how each is written. TagInspectorInsertion writes the result into
+// the active page.
 //
 // Failures are raised as std::runtime_error with the operation's message
-// ("Can not generate attribute: ...", "Can not insert a tag: ...").
+// ("Can not generate attribute: ...").
 class TagInspectorRules {
 public:
     // --- tag groups and the tag notebook ---
@@ -73,23 +72,4 @@ public:
     // the attribute-case option. Raises "Can not generate attribute: ...".
     static QString GenerateAttributes(const TagRecord &tag, const QList<AttrRecord> &attributes,
                                       const QList<InspectorRowState> &rows, bool attrUpper);
-
-    // --- writing into the page ---
-
-    // Writes "<T" + attributes + ">" and, for a two-sided tag, "</T>"
-    // around the selection of the active page (caret between the two with
-    // nothing selected), as one undo step while holding the document's
-    // ready flag. The comment tag "!" runs the main window's comment
-    // command instead. With no page open: the error beep. Raises
-    // "Can not insert a tag: ...", the page unchanged.
-    static void InsertInspectorTag(Workspace &workspace, const TagRecord &tag,
-                                   const QList<AttrRecord> &attributes,
-                                   const QList<InspectorRowState> &rows);
-
-    // Replaces the selection of the active page by the attribute text and
-    // puts the caret one character beyond it, past the ">" of the tag being
-    // completed. With no page open: the error beep.
-    static void InsertInspectorAttributes(Workspace &workspace, const TagRecord &tag,
-                                          const QList<AttrRecord> &attributes,
-                                          const QList<InspectorRowState> &rows);
 };

@@ -13,6 +13,7 @@
 #include "platform/RaisedError.h"
 #include "tags/InspectorHost.h"
 #include "tags/TDataMod.h"
+#include "tags/TagInspectorInsertion.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -223,12 +224,12 @@ void TfrmTagInspector::InsertInspectorTag()
         FWorkspace.ErrorBeep();
         return;
     }
-    TagInspectorRules::InsertInspectorTag(FWorkspace, FTag, FAttributes, RowStates());
+    TagInspectorInsertion::InsertInspectorTag(FWorkspace, FTag, FAttributes, RowStates());
 }
 
 void TfrmTagInspector::InsertInspectorAttributes()
 {
-    TagInspectorRules::InsertInspectorAttributes(FWorkspace, FTag, FAttributes, RowStates());
+    TagInspectorInsertion::InsertInspectorAttributes(FWorkspace, FTag, FAttributes, RowStates());
 }
 
 void TfrmTagInspector::TagGroupsChanged(QObject *sender)

@@ -2,14 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/StartUp.h"
 #include "platform/FatalErrorText.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "platform/SingleInstanceGuard.h"
 #include "shell/TfrmMainForm.h"
 #include "tags/TfrmTagInspector.h"
 #include "shell/RecentFiles.h"
 #include "shell/TfrmOptions.h"
 #include "editor/PageFiles.h"
-#include "support/ShippedData.h"
+#include "support/ShippedTables.h"
 #include <QCheckBox>
 
 #include <QApplication>

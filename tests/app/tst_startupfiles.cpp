@@ -3,10 +3,10 @@
 #include "app/StartUp.h"
 #include "editor/TfrmMDIChild.h"
 #include "platform/FatalErrorText.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "shell/TfrmMainForm.h"
 
-#include "support/ShippedData.h"
+#include "support/ShippedTables.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

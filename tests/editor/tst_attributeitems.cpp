@@ -1,17 +1,17 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/FakeWorkspace.h"
+#include "support/EditorFixture.h"
 #include "editor/AttributeItems.h"
+#include "editor/ChildCommandTable.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
-#include "platform/ScriptedDialogs.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMdiArea>
 #include <QtTest>
 
-class TestAttributeItems : public QObject {
+class TestAttributeItems : public EditorFixture {
     Q_OBJECT
 private slots:
     void build_data();
@@ -70,7 +70,7 @@ void TestAttributeItems::build()
     QFETCH(bool, prompt);
     QFETCH(QString, text);
     QFETCH(int, caret);
-    const AttributeItem *found = AttributeItems::Find(item);
+    const AttributeItem *found = ChildCommandTable::Attribute(item);
     QVERIFY(found);
     const AttributeInsertion insertion = AttributeItems::Build(*found, upper, prompt);
     QCOMPARE(insertion.text, text);
@@ -120,9 +120,7 @@ void TestAttributeItems::everyItemIsInTheTagsMenu()
 {
     QFETCH(QString, item);
     QFETCH(QString, submenu);
-    ScriptedDialogs dialogs;
-    FakeWorkspace workspace;
-    TfrmMDIChild *child = workspace.OpenDocument();
+    TfrmMDIChild *child = FWorkspace->OpenDocument();
     QMenu *menu = child->ChildMenus()[2].menu->findChild<QMenu *>(submenu);
     QVERIFY(menu);
     bool found = false;
@@ -131,7 +129,7 @@ void TestAttributeItems::everyItemIsInTheTagsMenu()
     QVERIFY(found);
     // The caption is the attribute name with an accelerator.
     QAction *action = child->findChild<QAction *>(item);
-    const QString word = QString::fromLatin1(AttributeItems::Find(item)->word);
+    const QString word = QString::fromLatin1(ChildCommandTable::Attribute(item)->word);
     QString caption = action->text();
     caption.remove(QLatin1Char('&'));
     QVERIFY2(word.endsWith(caption), qPrintable(caption));
@@ -140,18 +138,15 @@ void TestAttributeItems::everyItemIsInTheTagsMenu()
 
 void TestAttributeItems::itemsInsertIntoThePage()
 {
-    ScriptedDialogs dialogs;
-    FakeWorkspace workspace;
-    workspace.options.attrUpperCase = true;
-    TfrmMDIChild *child = workspace.OpenDocument(QStringLiteral("<IMG>"));
-    child->EditMemo->SetSelStart(4);
+    FWorkspace->options.attrUpperCase = true;
+    TfrmMDIChild *child = Open(QStringLiteral("<IMG>"), 4);
     child->findChild<QAction *>(QStringLiteral("mnuAttrNAME"))->trigger();
     QCOMPARE(child->EditMemo->Text(), QStringLiteral("<IMG NAME=\"\">"));
     QCOMPARE(child->EditMemo->SelStart(), 11);
 
     // A selection is replaced; the case option is read at each use.
-    workspace.options.attrUpperCase = false;
-    workspace.options.tagPrompt = false;
+    FWorkspace->options.attrUpperCase = false;
+    FWorkspace->options.tagPrompt = false;
     child->EditMemo->SetSelection(4, 8);
     child->findChild<QAction *>(QStringLiteral("mnuBGCOLOR"))->trigger();
     QCOMPARE(child->EditMemo->Text(), QStringLiteral("<IMG bgcolor=\"#\">"));
@@ -164,16 +159,14 @@ void TestAttributeItems::itemsInsertIntoThePage()
 
 void TestAttributeItems::noDocumentGivesErrorBeep()
 {
-    ScriptedDialogs dialogs;
-    FakeWorkspace workspace;
-    TfrmMDIChild *child = workspace.OpenDocument();
+    TfrmMDIChild *child = FWorkspace->OpenDocument();
     QAction *action = child->findChild<QAction *>(QStringLiteral("mnuWIDTH"));
     // Take the window out of the frame: the item now has no document.
-    workspace.MdiArea()->removeSubWindow(child);
-    QCOMPARE(workspace.DocumentCount(), 0);
+    FWorkspace->MdiArea()->removeSubWindow(child);
+    QCOMPARE(FWorkspace->DocumentCount(), 0);
     action->trigger();
-    QCOMPARE(workspace.errorBeeps, 1);
-    QCOMPARE(dialogs.BeepCount(), 1);
+    QCOMPARE(FWorkspace->errorBeeps, 1);
+    QCOMPARE(FDialogs->BeepCount(), 1);
     QVERIFY(child->EditMemo->Text().isEmpty());
     delete child;
 }

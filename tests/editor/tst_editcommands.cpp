@@ -1,10 +1,9 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/FakeWorkspace.h"
+#include "support/EditorFixture.h"
 #include "editor/EditCommands.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
-#include "platform/ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,11 +15,9 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
-class TestEditCommands : public QObject {
+class TestEditCommands : public EditorFixture {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
     void noDocumentAlwaysBeeps();
     void cutAndCopyTheSelection();
     void pasteWithoutFocusGoesToPage();
@@ -29,21 +26,7 @@ private slots:
 private:
     // Gives `widget` the keyboard focus in an active tool window.
     bool Focus(QWidget *widget);
-    ScriptedDialogs *FDialogs = nullptr;
-    FakeWorkspace *FWorkspace = nullptr;
 };
-
-void TestEditCommands::init()
-{
-    FDialogs = new ScriptedDialogs;
-    FWorkspace = new FakeWorkspace;
-}
-
-void TestEditCommands::cleanup()
-{
-    delete FWorkspace;
-    delete FDialogs;
-}
 
 bool TestEditCommands::Focus(QWidget *widget)
 {
@@ -70,8 +53,7 @@ void TestEditCommands::noDocumentAlwaysBeeps()
 
 void TestEditCommands::cutAndCopyTheSelection()
 {
-    TfrmMDIChild *child = FWorkspace->OpenDocument(QStringLiteral("alpha beta"));
-    child->EditMemo->SetSelection(0, 5);
+    TfrmMDIChild *child = Open(QStringLiteral("alpha beta"), 0, 5);
     EditCopy(*FWorkspace);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("alpha"));
     QCOMPARE(child->EditMemo->Text(), QStringLiteral("alpha beta"));

@@ -1,10 +1,9 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/FakeWorkspace.h"
+#include "support/EditorFixture.h"
 #include "editor/InsertionOperations.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
-#include "platform/ScriptedDialogs.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -28,12 +27,9 @@ public:
 
 } // namespace
 
-class TestInsertionOperations : public QObject {
+class TestInsertionOperations : public EditorFixture {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-
     void insertTextPlacesCaret_data();
     void insertTextPlacesCaret();
     void insertTextMarksPageModified();
@@ -52,23 +48,7 @@ private slots:
     void pairIsOneUndoStep();
 
     void trimRemovesBlanksAndControls();
-
-private:
-    ScriptedDialogs *FDialogs = nullptr;
-    FakeWorkspace *FWorkspace = nullptr;
 };
-
-void TestInsertionOperations::init()
-{
-    FDialogs = new ScriptedDialogs;
-    FWorkspace = new FakeWorkspace;
-}
-
-void TestInsertionOperations::cleanup()
-{
-    delete FWorkspace;
-    delete FDialogs;
-}
 
 void TestInsertionOperations::insertTextPlacesCaret_data()
 {
@@ -95,8 +75,7 @@ void TestInsertionOperations::insertTextPlacesCaret()
     QFETCH(int, offset);
     QFETCH(QString, expectedText);
     QFETCH(int, expectedCaret);
-    TfrmMDIChild *child = FWorkspace->OpenDocument(QStringLiteral("abcdefghij"));
-    child->EditMemo->SetSelection(selStart, selLength);
+    TfrmMDIChild *child = Open(QStringLiteral("abcdefghij"), selStart, selLength);
     InsertText(*FWorkspace, QStringLiteral("XYZ"), offset);
     QCOMPARE(child->EditMemo->Text(), expectedText);
     QCOMPARE(child->EditMemo->SelStart(), expectedCaret);
@@ -147,9 +126,8 @@ void TestInsertionOperations::insertTextWaitsForReadyFlag()
 
 void TestInsertionOperations::insertTextRestoresReadyFlagWhenChangeFails()
 {
-    delete FWorkspace;
     auto *failing = new FailingWorkspace;
-    FWorkspace = failing;
+    FWorkspace.reset(failing);
     TfrmMDIChild *child = failing->OpenDocument(QStringLiteral("page"));
     failing->failing = true;
     bool passedOn = false;
@@ -195,8 +173,7 @@ void TestInsertionOperations::pairWithoutSelection()
     QFETCH(QString, defaultText);
     QFETCH(QString, expectedText);
     FWorkspace->options.tagPrompt = prompt;
-    TfrmMDIChild *child = FWorkspace->OpenDocument(QStringLiteral("abcd"));
-    child->EditMemo->SetSelStart(2);
+    TfrmMDIChild *child = Open(QStringLiteral("abcd"), 2);
     InsertTagPair(*FWorkspace, QStringLiteral("DL"), defaultText);
     QCOMPARE(child->EditMemo->Text(), expectedText);
     // Right after the opening tag, before the default text, nothing selected.
@@ -209,8 +186,7 @@ void TestInsertionOperations::pairWrapsSelectionIgnoringDefaultText()
 {
     for (bool prompt : {true, false}) {
         FWorkspace->options.tagPrompt = prompt;
-        TfrmMDIChild *child = FWorkspace->OpenDocument(QStringLiteral("a word here"));
-        child->EditMemo->SetSelection(2, 4);
+        TfrmMDIChild *child = Open(QStringLiteral("a word here"), 2, 4);
         InsertTagPair(*FWorkspace, QStringLiteral("b"), QStringLiteral("Bold text"));
         // The tag name is used letter for letter.
         QCOMPARE(child->EditMemo->Text(), QStringLiteral("a <b>word</b> here"));
@@ -223,8 +199,7 @@ void TestInsertionOperations::pairWrapsSelectionIgnoringDefaultText()
 void TestInsertionOperations::pairWrapsMultiLineSelectionWhole()
 {
     const QString page = QStringLiteral("<P>\r\nline one\r\nline two\r\n</P>");
-    TfrmMDIChild *child = FWorkspace->OpenDocument(page);
-    child->EditMemo->SetSelection(5, 20); // "line one\r\nline two\r\n"
+    TfrmMDIChild *child = Open(page, 5, 20); // "line one\r\nline two\r\n"
     QCOMPARE(child->EditMemo->SelText(), QStringLiteral("line one\r\nline two\r\n"));
     InsertTagPair(*FWorkspace, QStringLiteral("PRE"), QString());
     QCOMPARE(child->EditMemo->Text(),
@@ -234,8 +209,7 @@ void TestInsertionOperations::pairWrapsMultiLineSelectionWhole()
 
 void TestInsertionOperations::insertAroundUsesGivenTexts()
 {
-    TfrmMDIChild *child = FWorkspace->OpenDocument(QStringLiteral("xy"));
-    child->EditMemo->SetSelStart(1);
+    TfrmMDIChild *child = Open(QStringLiteral("xy"), 1);
     InsertAround(*FWorkspace, QStringLiteral("<A HREF=\"\">"), QStringLiteral("</A>"),
                  QStringLiteral("Link text"));
     QCOMPARE(child->EditMemo->Text(), QStringLiteral("x<A HREF=\"\">Link text</A>y"));
@@ -270,8 +244,7 @@ void TestInsertionOperations::pairIgnoresReadyFlag()
 void TestInsertionOperations::pairIsOneUndoStep()
 {
     FWorkspace->options.tagPrompt = true;
-    TfrmMDIChild *child = FWorkspace->OpenDocument(QStringLiteral("start"));
-    child->EditMemo->SetSelStart(5);
+    TfrmMDIChild *child = Open(QStringLiteral("start"), 5);
     InsertTagPair(*FWorkspace, QStringLiteral("DL"), QStringLiteral("sample"));
     QCOMPARE(child->EditMemo->Text(), QStringLiteral("start<DL>sample</DL>"));
     child->EditMemo->Undo();

@@ -4,7 +4,7 @@
 #include "editor/PageFiles.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QtTest>
 #include <stdexcept>

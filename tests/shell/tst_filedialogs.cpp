@@ -3,7 +3,7 @@
 #include "support/FakeWorkspace.h"
 #include "editor/TfrmMDIChild.h"
 #include "platform/AppDir.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "shell/FileDialogs.h"
 
 #include <QDir>

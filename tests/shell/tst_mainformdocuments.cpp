@@ -1,12 +1,11 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/MainFormFixture.h"
 #include "controls/PanelStatusBar.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
-#include "platform/ScriptedDialogs.h"
 #include "shell/DocumentArea.h"
 #include "shell/MenuMerge.h"
-#include "shell/TfrmMainForm.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,7 +17,7 @@
 
 // The main window with document windows in it: menu state and merging,
 // the window list, the edit commands and closing.
-class TestMainFormDocuments : public QObject {
+class TestMainFormDocuments : public MainFormFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -40,7 +39,7 @@ private slots:
     void menuHintLeavesWithTheMenu();
 
 private:
-    TfrmMDIChild *NewDocument(TfrmMainForm &form, const QString &text = QString());
+    TfrmMDIChild *NewDocument(const QString &text = QString());
 };
 
 namespace {
@@ -72,14 +71,15 @@ bool Enabled(TfrmMainForm &form, const char *name)
 
 void TestMainFormDocuments::init()
 {
+    MainFormFixture::init();
     QGuiApplication::clipboard()->clear();
 }
 
-TfrmMDIChild *TestMainFormDocuments::NewDocument(TfrmMainForm &form, const QString &text)
+TfrmMDIChild *TestMainFormDocuments::NewDocument(const QString &text)
 {
-    auto *child = new TfrmMDIChild(form);
-    child->setWindowTitle(QStringLiteral("Quillon  %1").arg(form.DocumentCount() + 1));
-    form.AddDocumentWindow(child);
+    auto *child = new TfrmMDIChild(*FForm);
+    child->setWindowTitle(QStringLiteral("Quillon  %1").arg(FForm->DocumentCount() + 1));
+    FForm->AddDocumentWindow(child);
     if (!text.isEmpty()) {
         child->EditMemo->SetText(text);
         child->EditMemo->SetModified(false);
@@ -89,54 +89,49 @@ TfrmMDIChild *TestMainFormDocuments::NewDocument(TfrmMainForm &form, const QStri
 
 void TestMainFormDocuments::newDocumentsOpenCascaded()
 {
-    TfrmMainForm form;
-    form.resize(1000, 700);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const QSize area = form.MDIClient->viewport()->size();
-    TfrmMDIChild *first = NewDocument(form);
-    TfrmMDIChild *second = NewDocument(form);
+    FForm->resize(1000, 700);
+    FForm->show();
+    QVERIFY(QTest::qWaitForWindowExposed(FForm.get()));
+    const QSize area = FForm->MDIClient->viewport()->size();
+    TfrmMDIChild *first = NewDocument();
+    TfrmMDIChild *second = NewDocument();
     QCOMPARE(first->size(), QSize(area.width() * 3 / 4, area.height() * 3 / 4));
     QCOMPARE(second->pos() - first->pos(), QPoint(24, 24));
-    QCOMPARE(form.ActiveDocument(), second);
+    QCOMPARE(FForm->ActiveDocument(), second);
 }
 
 void TestMainFormDocuments::fileMenuFollowsTheOpenDocuments()
 {
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
-    form.mnuFileClick();
-    QCOMPARE(VisibleItems(form.mnuFile), (QStringList{"mnuNew", "mnuOpen", "-", "mnuExit"}));
+    FForm->mnuFileClick();
+    QCOMPARE(VisibleItems(FForm->mnuFile), (QStringList{"mnuNew", "mnuOpen", "-", "mnuExit"}));
 
-    form.mnuNewClick();
-    QCOMPARE(form.DocumentCount(), 1);
-    QCOMPARE(form.ActiveDocument()->windowTitle(), QStringLiteral("Quillon  1"));
-    form.mnuFileClick();
-    QCOMPARE(VisibleItems(form.mnuFile),
+    FForm->mnuNewClick();
+    QCOMPARE(FForm->DocumentCount(), 1);
+    QCOMPARE(FForm->ActiveDocument()->windowTitle(), QStringLiteral("Quillon  1"));
+    FForm->mnuFileClick();
+    QCOMPARE(VisibleItems(FForm->mnuFile),
              (QStringList{"mnuNew", "mnuOpen", "mnuClose", "-", "mnuSave", "mnuSaveAs",
                           "mnuSaveAll", "-", "mnuPrintSetup", "mnuPrint", "-", "mnuExit"}));
 
     // Closing the last document takes the page items away again.
-    form.mnuCloseClick();
-    QCOMPARE(form.DocumentCount(), 0);
-    QVERIFY(form.ActiveDocument() == nullptr);
-    form.mnuFileClick();
-    QCOMPARE(VisibleItems(form.mnuFile), (QStringList{"mnuNew", "mnuOpen", "-", "mnuExit"}));
-    QCOMPARE(dialogs.calls.size(), 0);
+    FForm->mnuCloseClick();
+    QCOMPARE(FForm->DocumentCount(), 0);
+    QVERIFY(FForm->ActiveDocument() == nullptr);
+    FForm->mnuFileClick();
+    QCOMPARE(VisibleItems(FForm->mnuFile), (QStringList{"mnuNew", "mnuOpen", "-", "mnuExit"}));
+    QCOMPARE(FDialogs->calls.size(), 0);
 }
 
 void TestMainFormDocuments::reopenNeedsEntriesAndTheOption()
 {
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
-    form.mnuReopen->addAction(QStringLiteral("1 C:/PAGES/INDEX.HTM"));
-    form.mnuFileClick();
-    QCOMPARE(VisibleItems(form.mnuFile),
+    FForm->mnuReopen->addAction(QStringLiteral("1 C:/PAGES/INDEX.HTM"));
+    FForm->mnuFileClick();
+    QCOMPARE(VisibleItems(FForm->mnuFile),
              (QStringList{"mnuNew", "mnuOpen", "-", "mnuReopen", "-", "mnuExit"}));
 
-    form.OptionValues().rufList = false;
-    form.mnuFileClick();
-    QCOMPARE(VisibleItems(form.mnuFile), (QStringList{"mnuNew", "mnuOpen", "-", "mnuExit"}));
+    FForm->OptionValues().rufList = false;
+    FForm->mnuFileClick();
+    QCOMPARE(VisibleItems(FForm->mnuFile), (QStringList{"mnuNew", "mnuOpen", "-", "mnuExit"}));
 }
 
 void TestMainFormDocuments::documentMenusMergeByGroup_data()
@@ -149,47 +144,43 @@ void TestMainFormDocuments::documentMenusMergeByGroup_data()
 void TestMainFormDocuments::documentMenusMergeByGroup()
 {
     QFETCH(bool, shown);
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
     if (shown) {
-        form.show();
-        form.activateWindow();
+        FForm->show();
+        FForm->activateWindow();
     }
-    QCOMPARE(VisibleMenuBar(form), (QStringList{"File", "View", "Tools", "Help"}));
+    QCOMPARE(VisibleMenuBar(*FForm), (QStringList{"File", "View", "Tools", "Help"}));
 
-    TfrmMDIChild *first = NewDocument(form);
-    form.SetWindowMenuVisible(true);
-    QCOMPARE(VisibleMenuBar(form), (QStringList{"File", "Edit", "Search", "View", "Tags",
+    TfrmMDIChild *first = NewDocument();
+    FForm->SetWindowMenuVisible(true);
+    QCOMPARE(VisibleMenuBar(*FForm), (QStringList{"File", "Edit", "Search", "View", "Tags",
                                                 "Tools", "Window", "Help"}));
     // The merged menus are the active document's own.
     const QList<MergedMenu> firstMenus = first->ChildMenus();
-    QVERIFY(form.menuBar()->actions().contains(firstMenus.first().menu->menuAction()));
+    QVERIFY(FForm->menuBar()->actions().contains(firstMenus.first().menu->menuAction()));
 
-    TfrmMDIChild *second = NewDocument(form);
-    QCOMPARE(form.ActiveDocument(), second);
-    QVERIFY(form.menuBar()->actions().contains(second->ChildMenus().first().menu->menuAction()));
-    QVERIFY(!form.menuBar()->actions().contains(firstMenus.first().menu->menuAction()));
-    QCOMPARE(form.Documents(), (QList<TfrmMDIChild *>{second, first}));
+    TfrmMDIChild *second = NewDocument();
+    QCOMPARE(FForm->ActiveDocument(), second);
+    QVERIFY(FForm->menuBar()->actions().contains(second->ChildMenus().first().menu->menuAction()));
+    QVERIFY(!FForm->menuBar()->actions().contains(firstMenus.first().menu->menuAction()));
+    QCOMPARE(FForm->Documents(), (QList<TfrmMDIChild *>{second, first}));
 
-    form.BringToFront(first);
-    QCOMPARE(form.ActiveDocument(), first);
-    QVERIFY(form.menuBar()->actions().contains(firstMenus.first().menu->menuAction()));
-    QCOMPARE(VisibleMenuBar(form).size(), 8);
+    FForm->BringToFront(first);
+    QCOMPARE(FForm->ActiveDocument(), first);
+    QVERIFY(FForm->menuBar()->actions().contains(firstMenus.first().menu->menuAction()));
+    QCOMPARE(VisibleMenuBar(*FForm).size(), 8);
 
     first->close();
     second->close();
-    QCOMPARE(form.DocumentCount(), 0);
-    QCOMPARE(VisibleMenuBar(form), (QStringList{"File", "View", "Tools", "Help"}));
+    QCOMPARE(FForm->DocumentCount(), 0);
+    QCOMPARE(VisibleMenuBar(*FForm), (QStringList{"File", "View", "Tools", "Help"}));
 }
 
 void TestMainFormDocuments::tagsMenuFollowsItsOption()
 {
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
-    form.OptionValues().tagsMenu = false;
-    NewDocument(form);
-    form.SetWindowMenuVisible(true);
-    QCOMPARE(VisibleMenuBar(form),
+    FForm->OptionValues().tagsMenu = false;
+    NewDocument();
+    FForm->SetWindowMenuVisible(true);
+    QCOMPARE(VisibleMenuBar(*FForm),
              (QStringList{"File", "Edit", "Search", "View", "Tools", "Window", "Help"}));
 }
 
@@ -204,17 +195,15 @@ void TestMainFormDocuments::sameGroupReplacesTheMainMenu()
 
 void TestMainFormDocuments::windowListMenu()
 {
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
-    form.mnuWindowPopup();
-    QCOMPARE(VisibleItems(form.mnuWindow),
+    FForm->mnuWindowPopup();
+    QCOMPARE(VisibleItems(FForm->mnuWindow),
              (QStringList{"mnuCascade", "mnuHorizontal", "mnuArrangeIcons"}));
 
-    TfrmMDIChild *first = NewDocument(form);
-    TfrmMDIChild *second = NewDocument(form);
+    TfrmMDIChild *first = NewDocument();
+    TfrmMDIChild *second = NewDocument();
     first->setWindowTitle(QStringLiteral("R&D.HTM"));
-    form.mnuWindowPopup();
-    const QList<QAction *> items = form.mnuWindow->actions();
+    FForm->mnuWindowPopup();
+    const QList<QAction *> items = FForm->mnuWindow->actions();
     QCOMPARE(items.size(), 6);
     QVERIFY(items[3]->isSeparator());
     QCOMPARE(items[4]->text(), QStringLiteral("R&&D.HTM"));
@@ -223,27 +212,25 @@ void TestMainFormDocuments::windowListMenu()
     QVERIFY(items[5]->isChecked());
 
     items[4]->trigger();
-    QCOMPARE(form.ActiveDocument(), first);
+    QCOMPARE(FForm->ActiveDocument(), first);
 
     // The list is rebuilt, never appended to.
-    form.mnuWindowPopup();
-    QCOMPARE(form.mnuWindow->actions().size(), 6);
-    QVERIFY(form.mnuWindow->actions()[4]->isChecked());
+    FForm->mnuWindowPopup();
+    QCOMPARE(FForm->mnuWindow->actions().size(), 6);
+    QVERIFY(FForm->mnuWindow->actions()[4]->isChecked());
     second->close();
-    form.mnuWindowPopup();
-    QCOMPARE(form.mnuWindow->actions().size(), 5);
+    FForm->mnuWindowPopup();
+    QCOMPARE(FForm->mnuWindow->actions().size(), 5);
 
     // Arranging the windows keeps every document open.
-    form.mnuCascadeClick();
-    form.mnuHorizontalClick();
-    form.mnuArrangeIconsClick();
-    QCOMPARE(form.DocumentCount(), 1);
+    FForm->mnuCascadeClick();
+    FForm->mnuHorizontalClick();
+    FForm->mnuArrangeIconsClick();
+    QCOMPARE(FForm->DocumentCount(), 1);
 }
 
 void TestMainFormDocuments::toolsAndPopupStatesFollowTheSelection()
 {
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
     const char *const pageCommands[] = {"mnuLinkToVaroPage", "mnuFormWizard", "mnuListWizard",
                                         "mnuTableBuilder", "mnuColorPicker"};
     const char *const popupPageCommands[] = {"mnuPopPreview", "mnuDetails", "mnuPopDetails",
@@ -251,150 +238,142 @@ void TestMainFormDocuments::toolsAndPopupStatesFollowTheSelection()
     QGuiApplication::clipboard()->setText(QStringLiteral("clip"));
 
     // No document.
-    form.mnuToolsClick();
-    form.mnuMainPopupPopup();
+    FForm->mnuToolsClick();
+    FForm->mnuMainPopupPopup();
     for (const char *name : pageCommands)
-        QVERIFY2(!Enabled(form, name), name);
+        QVERIFY2(!Enabled(*FForm, name), name);
     for (const char *name : popupPageCommands)
-        QVERIFY2(!Enabled(form, name), name);
+        QVERIFY2(!Enabled(*FForm, name), name);
     for (const char *name : {"mnuUpperCase", "mnuLowerCase", "mnuPopCut", "mnuPopCopy",
                              "mnuPopPaste"})
-        QVERIFY2(!Enabled(form, name), name);
+        QVERIFY2(!Enabled(*FForm, name), name);
     for (const char *name : {"mnuLinkManager", "mnuSpecialChar", "mnuTagInspector",
                              "mnuWebPageWizard"})
-        QVERIFY2(Enabled(form, name), name);
+        QVERIFY2(Enabled(*FForm, name), name);
 
     // A document without a selection.
-    TfrmMDIChild *doc = NewDocument(form, QStringLiteral("<P>hello</P>"));
-    form.mnuToolsClick();
-    form.mnuMainPopupPopup();
+    TfrmMDIChild *doc = NewDocument(QStringLiteral("<P>hello</P>"));
+    FForm->mnuToolsClick();
+    FForm->mnuMainPopupPopup();
     for (const char *name : pageCommands)
-        QVERIFY2(Enabled(form, name), name);
+        QVERIFY2(Enabled(*FForm, name), name);
     for (const char *name : popupPageCommands)
-        QVERIFY2(Enabled(form, name), name);
+        QVERIFY2(Enabled(*FForm, name), name);
     for (const char *name : {"mnuUpperCase", "mnuLowerCase", "mnuPopCut", "mnuPopCopy"})
-        QVERIFY2(!Enabled(form, name), name);
-    QVERIFY(Enabled(form, "mnuPopPaste"));
+        QVERIFY2(!Enabled(*FForm, name), name);
+    QVERIFY(Enabled(*FForm, "mnuPopPaste"));
 
     // With a selection; an empty clipboard disables paste.
     doc->EditMemo->SetSelection(3, 5);
     QGuiApplication::clipboard()->clear();
-    form.mnuToolsClick();
-    form.mnuMainPopupPopup();
+    FForm->mnuToolsClick();
+    FForm->mnuMainPopupPopup();
     for (const char *name : {"mnuUpperCase", "mnuLowerCase", "mnuPopCut", "mnuPopCopy"})
-        QVERIFY2(Enabled(form, name), name);
-    QVERIFY(!Enabled(form, "mnuPopPaste"));
+        QVERIFY2(Enabled(*FForm, name), name);
+    QVERIFY(!Enabled(*FForm, "mnuPopPaste"));
 
     // Hints copied as the menus open.
-    QCOMPARE(form.MenuItem(QStringLiteral("mnuUpperCase"))->property("hint"),
-             form.findChild<QWidget *>(QStringLiteral("sbUpperCase"))->property("hint"));
-    QCOMPARE(form.MenuItem(QStringLiteral("mnuPopSaveAll"))->statusTip(),
-             form.MenuItem(QStringLiteral("mnuSaveAll"))->statusTip());
+    QCOMPARE(FForm->MenuItem(QStringLiteral("mnuUpperCase"))->property("hint"),
+             FForm->findChild<QWidget *>(QStringLiteral("sbUpperCase"))->property("hint"));
+    QCOMPARE(FForm->MenuItem(QStringLiteral("mnuPopSaveAll"))->statusTip(),
+             FForm->MenuItem(QStringLiteral("mnuSaveAll"))->statusTip());
 
-    form.mnuViewClick();
-    QVERIFY(Enabled(form, "mnuPreviewCurrDoc"));
+    FForm->mnuViewClick();
+    QVERIFY(Enabled(*FForm, "mnuPreviewCurrDoc"));
     doc->close();
-    form.mnuViewClick();
-    QVERIFY(!Enabled(form, "mnuPreviewCurrDoc"));
-    QVERIFY(!Enabled(form, "mnuDetails"));
+    FForm->mnuViewClick();
+    QVERIFY(!Enabled(*FForm, "mnuPreviewCurrDoc"));
+    QVERIFY(!Enabled(*FForm, "mnuDetails"));
 }
 
 void TestMainFormDocuments::undoAndClipboardCommands()
 {
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
-    TfrmMDIChild *doc = NewDocument(form, QStringLiteral("one two"));
+    TfrmMDIChild *doc = NewDocument(QStringLiteral("one two"));
     TRCRichEdit *edit = doc->EditMemo;
 
     // Nothing to undo yet: the command does nothing, and never beeps.
-    form.btnUndoClick();
+    FForm->btnUndoClick();
     QCOMPARE(edit->Text(), QStringLiteral("one two"));
-    QCOMPARE(dialogs.BeepCount(), 0);
+    QCOMPARE(FDialogs->BeepCount(), 0);
 
     edit->SetSelection(4, 3);
-    form.mnuPopCopyClick();
+    FForm->mnuPopCopyClick();
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("two"));
-    form.mnuPopCutClick();
+    FForm->mnuPopCutClick();
     QCOMPARE(edit->Text(), QStringLiteral("one "));
     edit->SetSelStart(0);
-    form.mnuPopPasteClick();
+    FForm->mnuPopPasteClick();
     QCOMPARE(edit->Text(), QStringLiteral("twoone "));
-    form.btnUndoClick();
+    FForm->btnUndoClick();
     QCOMPARE(edit->Text(), QStringLiteral("one "));
 
     edit->SetSelection(0, 3);
-    form.btnCopyClick();
-    form.btnCutClick();
+    FForm->btnCopyClick();
+    FForm->btnCutClick();
     QCOMPARE(edit->Text(), QStringLiteral(" "));
-    form.btnPasteClick();
+    FForm->btnPasteClick();
     QCOMPARE(edit->Text(), QStringLiteral("one "));
-    QCOMPARE(dialogs.BeepCount(), 0);
+    QCOMPARE(FDialogs->BeepCount(), 0);
 }
 
 void TestMainFormDocuments::caretPositionCountsCharacters()
 {
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
-    TfrmMDIChild *doc = NewDocument(form, QStringLiteral("<P>\r\n\u00e9t\u00e9 \u00e0 Z\u00fcrich"));
+    TfrmMDIChild *doc = NewDocument(QStringLiteral("<P>\r\n\u00e9t\u00e9 \u00e0 Z\u00fcrich"));
     // Caret after "été à " on the second line.
     doc->EditMemo->SetSelStart(5 + 6);
-    form.ShowCaretPosition();
-    QCOMPARE(form.MessageBar->PanelText(3), QStringLiteral("2 : 7"));
+    FForm->ShowCaretPosition();
+    QCOMPARE(FForm->MessageBar->PanelText(3), QStringLiteral("2 : 7"));
 
     doc->close();
-    form.MessageBar->SetPanelText(3, QStringLiteral("kept"));
-    form.ShowCaretPosition();
-    QCOMPARE(form.MessageBar->PanelText(3), QStringLiteral("kept"));
+    FForm->MessageBar->SetPanelText(3, QStringLiteral("kept"));
+    FForm->ShowCaretPosition();
+    QCOMPARE(FForm->MessageBar->PanelText(3), QStringLiteral("kept"));
 }
 
 void TestMainFormDocuments::autoSaveTimers()
 {
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
-    TfrmMDIChild *first = NewDocument(form);
-    TfrmMDIChild *second = NewDocument(form);
-    form.SetAutoSaveTimers(false);
+    TfrmMDIChild *first = NewDocument();
+    TfrmMDIChild *second = NewDocument();
+    FForm->SetAutoSaveTimers(false);
     QVERIFY(!first->SaveTimer->isActive() && !second->SaveTimer->isActive());
 
     // A document held by an operation is switched once it is ready again.
     second->SetReady(false);
     QTimer::singleShot(20, second, [second] { second->SetReady(true); });
-    form.SetAutoSaveTimers(true);
+    FForm->SetAutoSaveTimers(true);
     QVERIFY(second->Ready());
     QVERIFY(first->SaveTimer->isActive() && second->SaveTimer->isActive());
 }
 
 void TestMainFormDocuments::closingTheFrameClosesTheDocumentsFirst()
 {
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
-    form.show();
-    TfrmMDIChild *clean = NewDocument(form, QStringLiteral("saved"));
-    TfrmMDIChild *changed = NewDocument(form, QStringLiteral("text"));
+    FForm->show();
+    TfrmMDIChild *clean = NewDocument(QStringLiteral("saved"));
+    TfrmMDIChild *changed = NewDocument(QStringLiteral("text"));
     changed->EditMemo->SetSelStart(4);
     changed->EditMemo->ReplaceSel(QStringLiteral("!"));
     QVERIFY(changed->EditMemo->Modified());
 
     // Cancel keeps that document, and so the frame, open; the documents
     // are asked from the active one on and nothing after it closes.
-    dialogs.AnswerMessage(mbCancel);
-    QVERIFY(!form.close());
-    QVERIFY(form.isVisible());
-    QCOMPARE(form.Documents(), (QList<TfrmMDIChild *>{changed, clean}));
-    QCOMPARE(dialogs.Messages().size(), 1);
-    QCOMPARE(dialogs.Messages().first().text,
+    FDialogs->AnswerMessage(mbCancel);
+    QVERIFY(!FForm->close());
+    QVERIFY(FForm->isVisible());
+    QCOMPARE(FForm->Documents(), (QList<TfrmMDIChild *>{changed, clean}));
+    QCOMPARE(FDialogs->Messages().size(), 1);
+    QCOMPARE(FDialogs->Messages().first().text,
              QStringLiteral("Do you want to save changes to Quillon  2"));
 
     // Yes cannot write the page yet, so it stays open too.
-    dialogs.AnswerMessage(mbYes);
-    QVERIFY(!form.close());
-    QCOMPARE(form.DocumentCount(), 2);
+    FDialogs->AnswerMessage(mbYes);
+    QVERIFY(!FForm->close());
+    QCOMPARE(FForm->DocumentCount(), 2);
 
     // No closes it unsaved, and the frame with it.
-    dialogs.AnswerMessage(mbNo);
-    QVERIFY(form.close());
-    QCOMPARE(form.DocumentCount(), 0);
-    QVERIFY(!form.isVisible());
+    FDialogs->AnswerMessage(mbNo);
+    QVERIFY(FForm->close());
+    QCOMPARE(FForm->DocumentCount(), 0);
+    QVERIFY(!FForm->isVisible());
 }
 
 void TestMainFormDocuments::menuClosedWithoutChoiceHandsTheKeysBack_data()
@@ -410,42 +389,38 @@ void TestMainFormDocuments::menuClosedWithoutChoiceHandsTheKeysBack()
 {
     QFETCH(int, menuKey);
     QFETCH(int, stepsAlong);
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
-    form.show();
-    form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    TRCRichEdit *editor = NewDocument(form)->EditMemo;
-    const auto pageHasKeys = [&] { return editor->isAncestorOf(form.focusWidget()); };
+    FForm->show();
+    FForm->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(FForm.get()));
+    TRCRichEdit *editor = NewDocument()->EditMemo;
+    const auto pageHasKeys = [&] { return editor->isAncestorOf(FForm->focusWidget()); };
     QTRY_VERIFY(pageHasKeys());
 
-    QTest::keyClick(form.focusWidget(), Qt::Key(menuKey), Qt::AltModifier);
+    QTest::keyClick(FForm->focusWidget(), Qt::Key(menuKey), Qt::AltModifier);
     QTRY_VERIFY(QApplication::activePopupWidget());
     for (int step = 0; step < stepsAlong; ++step)
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
-    QVERIFY(form.MessageBar->IsSimple());
+    QVERIFY(FForm->MessageBar->IsSimple());
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
 
     // The page has the keys again: letters typed next are text, not menu
     // commands.
     QTRY_VERIFY(pageHasKeys());
-    QTest::keyClicks(form.focusWidget(), QStringLiteral("all"));
+    QTest::keyClicks(FForm->focusWidget(), QStringLiteral("all"));
     QVERIFY(!QApplication::activePopupWidget());
     QCOMPARE(editor->Text(), QStringLiteral("all"));
-    editor->SetModified(false);
 }
 
 void TestMainFormDocuments::menuHintLeavesWithTheMenu()
 {
-    TfrmMainForm form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    form.mnuFile->popup(form.mapToGlobal(QPoint(10, 10)));
-    QTRY_VERIFY(form.mnuFile->isVisible());
+    FForm->show();
+    QVERIFY(QTest::qWaitForWindowExposed(FForm.get()));
+    FForm->mnuFile->popup(FForm->mapToGlobal(QPoint(10, 10)));
+    QTRY_VERIFY(FForm->mnuFile->isVisible());
     // What pointing at an item shows; closing the menu takes it away.
-    form.ShowHintText(form.MenuItem(QStringLiteral("mnuOpen"))->statusTip());
-    form.mnuFile->hide();
-    QTRY_VERIFY(!form.MessageBar->IsSimple());
+    FForm->ShowHintText(FForm->MenuItem(QStringLiteral("mnuOpen"))->statusTip());
+    FForm->mnuFile->hide();
+    QTRY_VERIFY(!FForm->MessageBar->IsSimple());
 }
 
 QTEST_MAIN(TestMainFormDocuments)

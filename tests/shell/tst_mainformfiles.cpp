@@ -1,20 +1,18 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/MainFormFixture.h"
 #include "editor/PageFiles.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
-#include "platform/ScriptedDialogs.h"
 #include "shell/RecentFiles.h"
-#include "shell/TfrmMainForm.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 // The main window's file commands: Save All around the page files, the
 // save prompts through its dialogs, and the close query's Yes answer.
-class TestMainFormFiles : public QObject {
+class TestMainFormFiles : public MainFormFixture {
     Q_OBJECT
 private slots:
     void saveAllBringsTheActivePageBack();
@@ -24,69 +22,61 @@ private slots:
 
 void TestMainFormFiles::saveAllBringsTheActivePageBack()
 {
-    ScriptedDialogs dialogs;
-    QTemporaryDir dir;
-    TfrmMainForm form;
-    form.OptionValues().autoSave = true;
-    form.OptionValues().backup = false;
-    const QString path = dir.filePath(QStringLiteral("a.htm"));
+    FForm->OptionValues().autoSave = true;
+    FForm->OptionValues().backup = false;
+    const QString path = Path(QStringLiteral("a.htm"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("a");
     file.close();
-    form.OpenFiles({path});
-    TfrmMDIChild *titled = form.ActiveDocument();
+    FForm->OpenFiles({path});
+    TfrmMDIChild *titled = FForm->ActiveDocument();
     QCOMPARE(titled->FileName(), path);
-    TfrmMDIChild *untitled = form.Pages().NewPage();
-    form.BringToFront(titled);
+    TfrmMDIChild *untitled = FForm->Pages().NewPage();
+    FForm->BringToFront(titled);
     titled->EditMemo->ReplaceSel(QStringLiteral("b"));
     untitled->EditMemo->ReplaceSel(QStringLiteral("c"));
-    dialogs.AnswerFile(dir.filePath(QStringLiteral("NEW.HTM")));
+    FDialogs->AnswerFile(Path(QStringLiteral("NEW.HTM")));
 
-    form.mnuSaveAllClick();
+    FForm->mnuSaveAllClick();
     // One prompt, the Save As form, and the new file named as typed.
-    QCOMPARE(dialogs.calls.size(), 1);
-    QCOMPARE(dialogs.calls.at(0).file.title, QStringLiteral("Save As an HTML document"));
-    QCOMPARE(untitled->FileName(), dir.filePath(QStringLiteral("NEW.HTM")));
-    QCOMPARE(form.WorkDir, dir.path());
-    QCOMPARE(form.ActiveDocument(), titled);
+    QCOMPARE(FDialogs->calls.size(), 1);
+    QCOMPARE(FDialogs->calls.at(0).file.title, QStringLiteral("Save As an HTML document"));
+    QCOMPARE(untitled->FileName(), Path(QStringLiteral("NEW.HTM")));
+    QCOMPARE(FForm->WorkDir, FDir->path());
+    QCOMPARE(FForm->ActiveDocument(), titled);
     QVERIFY(titled->SaveTimer->isActive());
     QVERIFY(untitled->SaveTimer->isActive());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("ba"));
     // Opening a page lists it with the recent files.
-    QCOMPARE(form.RecentFileList->Files(), QStringList{path});
+    QCOMPARE(FForm->RecentFileList->Files(), QStringList{path});
 }
 
 void TestMainFormFiles::closeQueryYesSavesThroughThePrompt()
 {
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
-    TfrmMDIChild *page = form.Pages().NewPage();
+    TfrmMDIChild *page = FForm->Pages().NewPage();
     page->EditMemo->ReplaceSel(QStringLiteral("text"));
-    dialogs.AnswerMessage(mbYes);
+    FDialogs->AnswerMessage(mbYes);
     // The prompt is cancelled: the window stays open.
     QVERIFY(!page->close());
-    QCOMPARE(dialogs.calls.size(), 2);
-    QCOMPARE(dialogs.calls.at(1).file.title, QStringLiteral("Save an HTML document"));
-    QCOMPARE(form.DocumentCount(), 1);
+    QCOMPARE(FDialogs->calls.size(), 2);
+    QCOMPARE(FDialogs->calls.at(1).file.title, QStringLiteral("Save an HTML document"));
+    QCOMPARE(FForm->DocumentCount(), 1);
 
-    QTemporaryDir dir;
-    dialogs.AnswerMessage(mbYes);
-    dialogs.AnswerFile(dir.filePath(QStringLiteral("kept.htm")));
+    FDialogs->AnswerMessage(mbYes);
+    FDialogs->AnswerFile(Path(QStringLiteral("kept.htm")));
     QVERIFY(page->close());
-    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("kept.htm"))));
-    QCOMPARE(form.RecentFileList->Files(), QStringList{dir.filePath(QStringLiteral("kept.htm"))});
+    QVERIFY(QFile::exists(Path(QStringLiteral("kept.htm"))));
+    QCOMPARE(FForm->RecentFileList->Files(), QStringList{Path(QStringLiteral("kept.htm"))});
 }
 
 void TestMainFormFiles::saveButtonWithoutDocumentBeeps()
 {
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
-    form.OptionValues().sound = true;
-    form.btnSaveClick();
-    QCOMPARE(dialogs.BeepCount(), 1);
-    QVERIFY(dialogs.Messages().isEmpty());
+    FForm->OptionValues().sound = true;
+    FForm->btnSaveClick();
+    QCOMPARE(FDialogs->BeepCount(), 1);
+    QVERIFY(FDialogs->Messages().isEmpty());
 }
 
 QTEST_MAIN(TestMainFormFiles)

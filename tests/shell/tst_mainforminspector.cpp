@@ -1,5 +1,6 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/MainFormFixture.h"
 #include "controls/FormBusy.h"
 #include "controls/TObjectGrid.h"
 #include "editor/TRCRichEdit.h"
@@ -7,11 +8,8 @@
 #include "platform/FatalErrorText.h"
 #include "platform/HelpWindow.h"
 #include "platform/QtHelp.h"
-#include "platform/RecordingHelp.h"
 #include "platform/RegistryStore.h"
-#include "platform/ScriptedDialogs.h"
 #include "shell/SettingsSession.h"
-#include "shell/TfrmMainForm.h"
 #include "shell/TfrmOptions.h"
 #include "shell/WorkState.h"
 #include "support/ShippedData.h"
@@ -30,11 +28,10 @@
 #include <QToolButton>
 #include <memory>
 
-
 // The main window with its Tag Inspector over the shipped catalogue: the
 // tag notebook and the tag filter in step, the tool window rule, showing
 // at start, placement, and the help menu.
-class TestMainFormInspector : public QObject {
+class TestMainFormInspector : public MainFormFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -50,10 +47,8 @@ private slots:
     void exitClosesEveryOtherWindow();
 
 private:
-    QTemporaryDir FDir;
+    QTemporaryDir FDataDir;
     std::unique_ptr<TDataMod> FDataMod;
-    std::unique_ptr<ScriptedDialogs> FDialogs;
-    std::unique_ptr<TfrmMainForm> FForm;
     std::unique_ptr<TfrmTagInspector> FInspector;
 
     void CreateInspector()
@@ -77,17 +72,15 @@ private:
 
 void TestMainFormInspector::initTestCase()
 {
-    QCOMPARE(CopyShippedTables(FDir.path()), 8);
-    FDataMod = std::make_unique<TDataMod>(FDir.path());
+    QCOMPARE(CopyShippedTables(FDataDir.path()), 8);
+    FDataMod = std::make_unique<TDataMod>(FDataDir.path());
     DataMod = FDataMod.get();
     QVERIFY2(FatalErrorText().isEmpty(), qPrintable(FatalErrorText()));
 }
 
 void TestMainFormInspector::init()
 {
-    FatalErrorText().clear();
-    FDialogs = std::make_unique<ScriptedDialogs>();
-    FForm = std::make_unique<TfrmMainForm>();
+    MainFormFixture::init();
     FForm->OptionValues().tagUpperCase = true;
     FForm->OptionValues().attrUpperCase = true;
     FForm->show();
@@ -97,11 +90,7 @@ void TestMainFormInspector::init()
 void TestMainFormInspector::cleanup()
 {
     FInspector.reset();
-    for (TfrmMDIChild *document : FForm->Documents())
-        document->EditMemo->SetModified(false);
-    FForm.reset();
-    FDialogs.reset();
-    FatalErrorText().clear();
+    MainFormFixture::cleanup();
 }
 
 void TestMainFormInspector::tableWithBorderAroundASelectedWord()
@@ -227,13 +216,12 @@ void TestMainFormInspector::placementIsAppliedAndSaved()
 
 void TestMainFormInspector::helpMenuAndOptionsHelp()
 {
-    RecordingHelp help;
     FForm->MenuItem(QStringLiteral("mnuContents"))->trigger();
     FForm->MenuItem(QStringLiteral("mnuSearch"))->trigger();
     TfrmOptions options(FForm.get(), FForm.get());
     options.btnHelpClick();
-    QCOMPARE(help.requests, (QStringList{QStringLiteral("topic:CONTENTS"), QStringLiteral("finder"),
-                                         QStringLiteral("context:11")}));
+    QCOMPARE(FHelp->requests, (QStringList{QStringLiteral("topic:CONTENTS"),
+                                           QStringLiteral("finder"), QStringLiteral("context:11")}));
 }
 
 void TestMainFormInspector::exitClosesEveryOtherWindow()

@@ -1,11 +1,10 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/MainFormFixture.h"
 #include "controls/PanelStatusBar.h"
-#include "platform/ScriptedDialogs.h"
 #include "shell/DocumentArea.h"
 #include "controls/Hints.h"
 #include "shell/MessageNotebook.h"
-#include "shell/TfrmMainForm.h"
 #include "shell/WindowPlacer.h"
 
 #include <QAction>
@@ -20,7 +19,7 @@
 
 // The main window as it stands after creation: its parts, every menu item
 // and every button with caption, shortcut and hint.
-class TestMainFormLayout : public QObject {
+class TestMainFormLayout : public MainFormFixture {
     Q_OBJECT
 private slots:
     void windowAndBars();
@@ -45,35 +44,33 @@ bool IsTwoPartHint(const QString &hint, bool menuStyle)
 
 void TestMainFormLayout::windowAndBars()
 {
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
-    QCOMPARE(frmMainForm, &form);
-    QCOMPARE(form.windowTitle(), QStringLiteral("Quillon HTML Editor"));
-    QCOMPARE(form.objectName(), QStringLiteral("TfrmMainForm"));
+    QCOMPARE(frmMainForm, FForm.get());
+    QCOMPARE(FForm->windowTitle(), QStringLiteral("Quillon HTML Editor"));
+    QCOMPARE(FForm->objectName(), QStringLiteral("TfrmMainForm"));
     // The offscreen screen is 800 x 600 wide at most: a centred 630 x 450.
     if (WindowPlacer::ScreenSize().width() <= 800)
-        QCOMPARE(form.size(), QSize(630, 450));
-    QCOMPARE(Dialogs::ParentWindow(), &form);
+        QCOMPARE(FForm->size(), QSize(630, 450));
+    QCOMPARE(Dialogs::ParentWindow(), FForm.get());
 
-    QCOMPARE(form.pnlToolBar->height(), 35);
-    QCOMPARE(form.pnlTagNotebookBar->height(), 62);
-    QCOMPARE(form.pnlToolBar->objectName(), QStringLiteral("pnlToolBar"));
-    QCOMPARE(form.pnlTagNotebookBar->objectName(), QStringLiteral("pnlTagNotebookBar"));
-    QVERIFY(form.MDIClient->background().color() == form.palette().color(QPalette::Dark));
+    QCOMPARE(FForm->pnlToolBar->height(), 35);
+    QCOMPARE(FForm->pnlTagNotebookBar->height(), 62);
+    QCOMPARE(FForm->pnlToolBar->objectName(), QStringLiteral("pnlToolBar"));
+    QCOMPARE(FForm->pnlTagNotebookBar->objectName(), QStringLiteral("pnlTagNotebookBar"));
+    QVERIFY(FForm->MDIClient->background().color() == FForm->palette().color(QPalette::Dark));
 
-    form.show();
+    FForm->show();
     // Top to bottom: tool bar, tag notebook bar, documents, message bar.
-    const auto top = [&](QWidget *w) { return w->mapTo(&form, QPoint(0, 0)).y(); };
-    QVERIFY(top(form.pnlToolBar) < top(form.pnlTagNotebookBar));
-    QVERIFY(top(form.pnlTagNotebookBar) < top(form.MDIClient));
-    QVERIFY(top(form.MDIClient) < top(form.MsgNotebook));
+    const auto top = [&](QWidget *w) { return w->mapTo(FForm.get(), QPoint(0, 0)).y(); };
+    QVERIFY(top(FForm->pnlToolBar) < top(FForm->pnlTagNotebookBar));
+    QVERIFY(top(FForm->pnlTagNotebookBar) < top(FForm->MDIClient));
+    QVERIFY(top(FForm->MDIClient) < top(FForm->MsgNotebook));
     // The tool bar's preview button stands at the right end.
-    auto *preview = form.findChild<QToolButton *>(QStringLiteral("sbPreview"));
-    const QList<QToolButton *> toolButtons = form.pnlToolBar->findChildren<QToolButton *>();
+    auto *preview = FForm->findChild<QToolButton *>(QStringLiteral("sbPreview"));
+    const QList<QToolButton *> toolButtons = FForm->pnlToolBar->findChildren<QToolButton *>();
     for (QToolButton *button : toolButtons)
         QVERIFY(button == preview || button->x() < preview->x());
 
-    QTabWidget *tags = form.TagGrpPageControl;
+    QTabWidget *tags = FForm->TagGrpPageControl;
     QCOMPARE(tags->objectName(), QStringLiteral("TagGrpPageControl"));
     QStringList captions;
     for (int i = 0; i < tags->count(); ++i)
@@ -82,34 +79,32 @@ void TestMainFormLayout::windowAndBars()
                                     "Image", "Form", "Table", "Other"}));
     QCOMPARE(tags->currentIndex(), 0);
     // The buttons fit inside the bar.
-    auto *body = form.findChild<QToolButton *>(QStringLiteral("sbBODY"));
+    auto *body = FForm->findChild<QToolButton *>(QStringLiteral("sbBODY"));
     QVERIFY(body->isVisible());
-    const QRect bodyRect(body->mapTo(form.pnlTagNotebookBar, QPoint(0, 0)), body->size());
-    QVERIFY(form.pnlTagNotebookBar->rect().contains(bodyRect));
+    const QRect bodyRect(body->mapTo(FForm->pnlTagNotebookBar, QPoint(0, 0)), body->size());
+    QVERIFY(FForm->pnlTagNotebookBar->rect().contains(bodyRect));
 
     // The Window menu starts hidden; the pop-up's clipboard items disabled.
-    QVERIFY(!form.mnuWindow->menuAction()->isVisible());
+    QVERIFY(!FForm->mnuWindow->menuAction()->isVisible());
     for (const char *name : {"mnuPopCut", "mnuPopCopy", "mnuPopPaste"})
-        QVERIFY(!form.MenuItem(QLatin1String(name))->isEnabled());
-    QCOMPARE(form.MainPopupMenu(), form.mnuMainPopup);
+        QVERIFY(!FForm->MenuItem(QLatin1String(name))->isEnabled());
+    QCOMPARE(FForm->MainPopupMenu(), FForm->mnuMainPopup);
 }
 
 void TestMainFormLayout::messageNotebook()
 {
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
-    MessageNotebook *notebook = form.MsgNotebook;
+    MessageNotebook *notebook = FForm->MsgNotebook;
     QCOMPARE(notebook->count(), 2);
     QCOMPARE(notebook->tabText(0), QStringLiteral("Status"));
     QCOMPARE(notebook->tabText(1), QStringLiteral("Progress"));
     QCOMPARE(notebook->currentIndex(), 0);
-    QCOMPARE(notebook->widget(0), form.MessageBar);
-    QCOMPARE(notebook->widget(1), form.pnlProgress);
-    QCOMPARE(form.lblProgressMessage->text(), QStringLiteral("Save..."));
-    QCOMPARE(form.ProgressBar->minimum(), 0);
-    QCOMPARE(form.ProgressBar->maximum(), 100);
+    QCOMPARE(notebook->widget(0), FForm->MessageBar);
+    QCOMPARE(notebook->widget(1), FForm->pnlProgress);
+    QCOMPARE(FForm->lblProgressMessage->text(), QStringLiteral("Save..."));
+    QCOMPARE(FForm->ProgressBar->minimum(), 0);
+    QCOMPARE(FForm->ProgressBar->maximum(), 100);
 
-    PanelStatusBar *bar = form.MessageBar;
+    PanelStatusBar *bar = FForm->MessageBar;
     QCOMPARE(bar->objectName(), QStringLiteral("MessageBar"));
     QCOMPARE(bar->PanelCount(), 5);
     const QList<int> widths = {300, 70, 70, 70, 50};
@@ -123,23 +118,21 @@ void TestMainFormLayout::messageNotebook()
     QCOMPARE(bar->PanelText(1), QStringLiteral("Auto Save"));
     QCOMPARE(bar->PanelText(2), QString());
 
-    form.OptionValues().autoSave = false;
-    form.OptionValues().wordWrap = true;
-    form.ShowOptionPanels();
+    FForm->OptionValues().autoSave = false;
+    FForm->OptionValues().wordWrap = true;
+    FForm->ShowOptionPanels();
     QCOMPARE(bar->PanelText(1), QString());
     QCOMPARE(bar->PanelText(2), QStringLiteral("Word Wrap"));
 
     // The progress flash ends on the status page with the bar at 0.
-    form.ShowProgress(QStringLiteral(" Load..."));
-    QCOMPARE(form.lblProgressMessage->text(), QStringLiteral(" Load..."));
+    FForm->ShowProgress(QStringLiteral(" Load..."));
+    QCOMPARE(FForm->lblProgressMessage->text(), QStringLiteral(" Load..."));
     QCOMPARE(notebook->currentIndex(), 0);
-    QCOMPARE(form.ProgressBar->value(), 0);
+    QCOMPARE(FForm->ProgressBar->value(), 0);
 }
 
 void TestMainFormLayout::everyMenuItem()
 {
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
     struct Expected {
         const char *menu;
         const char *name;
@@ -196,7 +189,7 @@ void TestMainFormLayout::everyMenuItem()
     };
     QStringList failures;
     for (const Expected &item : items) {
-        auto *menu = form.findChild<QMenu *>(QLatin1String(item.menu));
+        auto *menu = FForm->findChild<QMenu *>(QLatin1String(item.menu));
         QAction *action = menu ? menu->findChild<QAction *>(QLatin1String(item.name)) : nullptr;
         if (!action) {
             failures << QStringLiteral("%1 missing from %2").arg(item.name, item.menu);
@@ -217,27 +210,25 @@ void TestMainFormLayout::everyMenuItem()
 
     // The menus themselves, in order, with their captions.
     QStringList bar;
-    for (QMenu *menu : {form.mnuFile, form.mnuView, form.mnuTools, form.mnuWindow, form.mnuHelp})
+    for (QMenu *menu : {FForm->mnuFile, FForm->mnuView, FForm->mnuTools, FForm->mnuWindow, FForm->mnuHelp})
         bar << menu->title();
     QCOMPARE(bar, (QStringList{"&File", "&View", "&Tools", "&Window", "&Help"}));
 
     // Item order within the File menu, separators included.
     QStringList file;
-    const QList<QAction *> fileActions = form.mnuFile->actions();
+    const QList<QAction *> fileActions = FForm->mnuFile->actions();
     for (QAction *action : fileActions)
         file << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
     QCOMPARE(file, (QStringList{"mnuNew", "mnuOpen", "mnuClose", "-", "mnuSave", "mnuSaveAs",
                                 "mnuSaveAll", "-", "mnuPrintSetup", "mnuPrint", "-",
                                 "mnuReopen", "-", "mnuExit"}));
-    QVERIFY(form.mnuReopen && form.MenuItem(QStringLiteral("mnuReopen"))->menu() == form.mnuReopen);
+    QVERIFY(FForm->mnuReopen && FForm->MenuItem(QStringLiteral("mnuReopen"))->menu() == FForm->mnuReopen);
     for (const char *name : {"mnuToolBar", "mnuTagNotebookBar", "mnuMessagebar"})
-        QVERIFY(form.MenuItem(QLatin1String(name))->isCheckable());
+        QVERIFY(FForm->MenuItem(QLatin1String(name))->isCheckable());
 }
 
 void TestMainFormLayout::everyButton()
 {
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
     const QStringList toolBar = {
         "btnNew", "btnOpen", "btnSave", "btnCut", "btnCopy", "btnPaste", "btnUndo",
         "sbComment", "sbParagraph", "sbBR", "sbHR", "sbUpperCase", "sbLowerCase",
@@ -274,12 +265,12 @@ void TestMainFormLayout::everyButton()
             failures << name + QStringLiteral(" tool tip");
     };
     for (const QString &name : toolBar)
-        check(form.pnlToolBar, name);
-    QCOMPARE(form.pnlToolBar->findChildren<QToolButton *>().size(), toolBar.size());
+        check(FForm->pnlToolBar, name);
+    QCOMPARE(FForm->pnlToolBar->findChildren<QToolButton *>().size(), toolBar.size());
 
     int tagButtons = 0;
     for (int page = 0; page < pages.size(); ++page) {
-        QWidget *sheet = form.TagGrpPageControl->widget(page);
+        QWidget *sheet = FForm->TagGrpPageControl->widget(page);
         for (const QString &name : pages[page])
             check(sheet, name);
         QCOMPARE(sheet->findChildren<QToolButton *>().size(), pages[page].size());
@@ -289,15 +280,13 @@ void TestMainFormLayout::everyButton()
     QCOMPARE(tagButtons, 57);
 
     // The body button's hint names its element as the other tag buttons do.
-    QCOMPARE(HintOf(form.findChild<QToolButton *>(QStringLiteral("sbBODY"))),
+    QCOMPARE(HintOf(FForm->findChild<QToolButton *>(QStringLiteral("sbBODY"))),
              QStringLiteral("Body tag| Inserts the <BODY> tag into the active window"));
 }
 
 void TestMainFormLayout::glyphsFitTheirButtons()
 {
-    ScriptedDialogs dialogs;
-    TfrmMainForm form;
-    const QList<QToolButton *> buttons = form.findChildren<QToolButton *>();
+    const QList<QToolButton *> buttons = FForm->findChildren<QToolButton *>();
     QStringList tooWide;
     for (QToolButton *button : buttons) {
         if (!button->objectName().startsWith(QLatin1String("sb"))

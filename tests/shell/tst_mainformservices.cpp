@@ -5,7 +5,7 @@
 #include "editor/TfrmMDIChild.h"
 #include "platform/FatalErrorText.h"
 #include "platform/ProductInfo.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "shell/MessageNotebook.h"
 #include "shell/TfrmMainForm.h"
 #include "shell/WindowPlacer.h"

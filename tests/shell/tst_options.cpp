@@ -3,7 +3,7 @@
 #include "support/FakeWorkspace.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "shell/BrowserList.h"
 #include "shell/MessageNotebook.h"
 #include "shell/OptionsTarget.h"

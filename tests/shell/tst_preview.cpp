@@ -1,24 +1,21 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/FakeWorkspace.h"
+#include "support/EditorFixture.h"
 #include "editor/PageFiles.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
-#include "platform/ScriptedDialogs.h"
 #include "shell/Preview.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // Previewing the active page in a browser: saving first when needed, and
 // starting the browser with the page file as its one argument, no shell.
-class TestPreview : public QObject {
+class TestPreview : public EditorFixture {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
     void browserGetsThePageAsItsOneArgument();
     void refusalsWithoutDocumentOrBrowser();
     void untitledPageIsSavedFirstOrNotPreviewed();
@@ -30,33 +27,21 @@ private:
     QStringList WaitForArguments();
     TfrmMDIChild *OpenPage(const QString &name, const QByteArray &bytes);
 
-    QTemporaryDir *FDir = nullptr;
-    ScriptedDialogs *FDialogs = nullptr;
-    FakeWorkspace *FWorkspace = nullptr;
     QString FRecord;
 };
 
 void TestPreview::init()
 {
-    FDir = new QTemporaryDir;
-    FDialogs = new ScriptedDialogs;
-    FWorkspace = new FakeWorkspace;
+    EditorFixture::init();
     FWorkspace->options.backup = false;
     FWorkspace->options.autoSave = false;
-}
-
-void TestPreview::cleanup()
-{
-    delete FWorkspace;
-    delete FDialogs;
-    delete FDir;
 }
 
 // A stand-in browser in a folder whose name has blanks: it records the
 // number of its arguments and each of them, one a line.
 QString TestPreview::WriteBrowser()
 {
-    const QString folder = FDir->filePath(QStringLiteral("stand in browser"));
+    const QString folder = Path(QStringLiteral("stand in browser"));
     QDir().mkpath(folder);
     FRecord = folder + QStringLiteral("/arguments.txt");
     const QString script = folder + QStringLiteral("/my browser");
@@ -84,7 +69,7 @@ QStringList TestPreview::WaitForArguments()
 
 TfrmMDIChild *TestPreview::OpenPage(const QString &name, const QByteArray &bytes)
 {
-    const QString path = FDir->filePath(name);
+    const QString path = Path(name);
     QFile file(path);
     file.open(QIODevice::WriteOnly);
     file.write(bytes);
@@ -101,7 +86,7 @@ void TestPreview::browserGetsThePageAsItsOneArgument()
     FWorkspace->statusLog.clear();
     PageFiles pages(*FWorkspace);
     Preview(*FWorkspace, pages).Run(browser);
-    QCOMPARE(WaitForArguments(), (QStringList{QStringLiteral("1"), FDir->filePath(name)}));
+    QCOMPARE(WaitForArguments(), (QStringList{QStringLiteral("1"), Path(name)}));
     QCOMPARE(FWorkspace->statusLog,
              (QStringList{QStringLiteral("0: Browser ..."), QStringLiteral("0: Ready")}));
     QVERIFY(FDialogs->calls.isEmpty());
@@ -151,7 +136,7 @@ void TestPreview::untitledPageIsSavedFirstOrNotPreviewed()
     QVERIFY(!FWorkspace->statusLog.contains(QStringLiteral("0: Browser ...")));
 
     FDialogs->AnswerMessage(mbYes);
-    const QString path = FDir->filePath(QStringLiteral("first.htm"));
+    const QString path = Path(QStringLiteral("first.htm"));
     FWorkspace->saveAnswers << path;
     Preview(*FWorkspace, pages).Run(browser);
     QCOMPARE(WaitForArguments(), (QStringList{QStringLiteral("1"), path}));
@@ -165,8 +150,8 @@ void TestPreview::modifiedPageIsSavedUnderItsOwnName()
     page->EditMemo->ReplaceSel(QStringLiteral("new "));
     PageFiles pages(*FWorkspace);
     Preview(*FWorkspace, pages).Run(browser);
-    QCOMPARE(WaitForArguments(), (QStringList{QStringLiteral("1"), FDir->filePath(QStringLiteral("page.htm"))}));
-    QFile file(FDir->filePath(QStringLiteral("page.htm")));
+    QCOMPARE(WaitForArguments(), (QStringList{QStringLiteral("1"), Path(QStringLiteral("page.htm"))}));
+    QFile file(Path(QStringLiteral("page.htm")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("new old"));
     QVERIFY(FWorkspace->prompts.isEmpty());
@@ -177,7 +162,7 @@ void TestPreview::browserThatCannotStartIsReported()
 {
     OpenPage(QStringLiteral("page.htm"), "x");
     PageFiles pages(*FWorkspace);
-    Preview(*FWorkspace, pages).Run(FDir->filePath(QStringLiteral("no such browser")));
+    Preview(*FWorkspace, pages).Run(Path(QStringLiteral("no such browser")));
     QCOMPARE(FDialogs->Messages().size(), 1);
     QCOMPARE(FDialogs->Messages().at(0).msgKind, MsgKind::Warning);
     QCOMPARE(FDialogs->Messages().at(0).text, QStringLiteral("Can not run selected browser."));

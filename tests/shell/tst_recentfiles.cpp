@@ -1,7 +1,7 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/RegistryStore.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "shell/RecentFiles.h"
 #include "shell/SettingsStore.h"
 

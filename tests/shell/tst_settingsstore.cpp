@@ -4,7 +4,7 @@
 #include "platform/FatalErrorText.h"
 #include "platform/FontFaces.h"
 #include "platform/RegistryStore.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "shell/RecentFiles.h"
 #include "shell/SettingsStore.h"
 #include "shell/WorkState.h"

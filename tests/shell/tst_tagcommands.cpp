@@ -4,7 +4,7 @@
 #include "editor/TfrmMDIChild.h"
 #include "platform/FatalErrorText.h"
 #include "platform/ProductInfo.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "shell/MainCommandTable.h"
 #include "shell/TagCommands.h"
 #include "shell/TfrmMainForm.h"

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/FatalErrorText.h"
 #include "platform/RegistryStore.h"
-#include "shell/SettingsStore.h"
+#include "shell/SettingsKeys.h"
 #include "shell/WorkState.h"
 
 #include <QTemporaryDir>
@@ -19,7 +19,7 @@ private slots:
     void saveDropsTheTrailingSeparator();
 
 private:
-    QString Work() const { return SettingsStore::KeyPath(QStringLiteral("Work")); }
+    QString Work() const { return SettingsKeys::Path(QStringLiteral("Work")); }
     std::unique_ptr<QTemporaryDir> FTemp;
     std::unique_ptr<RegistryStore> FRegistry;
 };

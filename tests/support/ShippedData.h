@@ -3,15 +3,13 @@
 #pragma once
 
 #include "shell/WindowPlacement.h"
+#include "support/ShippedTables.h"
 
 #include <QString>
 #include <QTest>
 
-// Copies the tables the build made (QUILLON_BINARY_DIR/DATA) into
-// appDir/DATA; returns how many were copied, or -1 when one failed.
-int CopyShippedTables(const QString &appDir);
-
-// Placements in test failure messages.
+// The shipped tables and, for the main window's tests, placements in test
+// failure messages.
 namespace QTest {
 template <> inline char *toString(const WindowPlacement &p)
 {

@@ -4,7 +4,7 @@
 
 #include "controls/FormBusy.h"
 #include "platform/FatalErrorText.h"
-#include "platform/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QDir>
 #include <QFile>

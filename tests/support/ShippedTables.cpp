@@ -1,6 +1,6 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/ShippedData.h"
+#include "support/ShippedTables.h"
 
 #include <QDir>
 #include <QFile>
