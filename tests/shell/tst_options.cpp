@@ -1,14 +1,10 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/FakeWorkspace.h"
+#include "support/OptionsFixture.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
-#include "support/ScriptedDialogs.h"
 #include "shell/BrowserList.h"
 #include "shell/MessageNotebook.h"
-#include "shell/OptionsTarget.h"
-#include "shell/RecentFiles.h"
-#include "shell/TfrmOptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,87 +14,9 @@
 #include <QTimer>
 #include <QtTest>
 
-namespace {
-
-// The main window as the options dialog sees it: a frame with real
-// document windows that read their options from the dialog, a real
-// recent-file list and plain records of the rest.
-class TestTarget : public FakeWorkspace, public OptionsTarget {
-public:
-    TfrmOptions *dialog = nullptr;
-    bool bars[3] = {true, true, true};   // tool bar, tag notebook bar, message bar
-    QList<QColor> customColors;
-    RecentFiles recent;
-    bool reopenVisible = true;
-    int recentLoads = 0;
-    bool recentLoadResult = true;
-    QStringList filesToLoad;             // what a successful load lists, most recent first
-    int recentListHidden = 0;
-
-    const LiveOptions &Options() const override { return *dialog; }
-    QList<TfrmMDIChild *> Documents() const override { return FakeWorkspace::Documents(); }
-    void SetBusy(bool on) override { FakeWorkspace::SetBusy(on); }
-    void SetStatusText(int panel, const QString &text) override
-    {
-        FakeWorkspace::SetStatusText(panel, text);
-    }
-    void SetBarStates(bool toolBar, bool tagNotebookBar, bool messageBar) override
-    {
-        bars[0] = toolBar;
-        bars[1] = tagNotebookBar;
-        bars[2] = messageBar;
-    }
-    bool ToolBarShown() const override { return bars[0]; }
-    bool TagNotebookBarShown() const override { return bars[1]; }
-    bool MessageBarShown() const override { return bars[2]; }
-    QList<QColor> &ColorDialogCustomColors() override { return customColors; }
-    int RecentFileCount() const override { return recent.Count(); }
-    void SetRecentFileLimit(int entries) override { recent.SetLimit(entries); }
-    void SetReopenMenuVisible(bool visible) override { reopenVisible = visible; }
-    bool LoadRecentFiles() override
-    {
-        ++recentLoads;
-        if (!recentLoadResult)
-            return false;
-        recent.SetLimit(dialog->spnRUFEntries());
-        for (auto file = filesToLoad.crbegin(); file != filesToLoad.crend(); ++file)
-            recent.AddRecentFile(*file);
-        return true;
-    }
-    void HideRecentFileList() override
-    {
-        ++recentListHidden;
-        reopenVisible = false;
-    }
-};
-
-OptionsData SampleData()
-{
-    OptionsData data;
-    data.values.wordWrap = false;
-    data.values.editorFont = QFont(QStringLiteral("Courier New"), 8);
-    data.values.editorFontColor = QColor(0x80, 0, 0);
-    data.values.backColor = QColor(0xC0, 0xC0, 0xC0);
-    data.values.saveInterval = 7;
-    data.values.rufEntries = 5;
-    data.values.showTipsAtStartup = false;
-    data.values.toolBar = false;
-    data.values.messageBar = true;
-    data.values.tagNotebookBar = false;
-    data.browsers = {QStringLiteral("/usr/bin/firefox"), QStringLiteral("/opt/Falkon/falkon")};
-    data.browserIndex = 1;
-    data.customColors = {QColor(1, 2, 3)};
-    return data;
-}
-
-} // namespace
-
-class TestOptions : public QObject {
+class TestOptions : public OptionsFixture {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-
     void formHasItsPagesCaptionsAndHints();
     void dataRoundTrip();
     void storedBrowserListIsCleaned();
@@ -122,28 +40,7 @@ private slots:
     void fontAndColourDialogs();
     void checkBoxesEnableTheirSpinBoxes();
     void destructionSavesOnce();
-
-private:
-    ScriptedDialogs *FDialogs = nullptr;
-    TestTarget *FTarget = nullptr;
-    TfrmOptions *FForm = nullptr;
 };
-
-void TestOptions::init()
-{
-    FDialogs = new ScriptedDialogs;
-    FTarget = new TestTarget;
-    FForm = new TfrmOptions(FTarget);
-    FTarget->dialog = FForm;
-}
-
-void TestOptions::cleanup()
-{
-    FTarget->CloseAllDocuments();
-    delete FForm;
-    delete FTarget;
-    delete FDialogs;
-}
 
 void TestOptions::formHasItsPagesCaptionsAndHints()
 {
@@ -244,12 +141,9 @@ void TestOptions::creationReportsWhatCouldNotBeLoaded()
     FTarget->SetStatusText(MessageNotebook::pnlAutoSave, QStringLiteral("Auto Save"));
     FForm->FormCreate(data, {false, false});
 
-    const QList<ScriptedDialogs::Call> messages = FDialogs->Messages();
-    QCOMPARE(messages.size(), 2);
-    QCOMPARE(messages.at(0).text, QStringLiteral("Can not load the options"));
-    QCOMPARE(messages.at(0).msgKind, MsgKind::Error);
-    QCOMPARE(messages.at(0).buttons, MsgButtons(mbOK));
-    QCOMPARE(messages.at(1).text, QStringLiteral("Can not load favorite browser"));
+    QCOMPARE(MessageTexts(), (QStringList{"Can not load the options", "Can not load favorite browser"}));
+    QCOMPARE(FDialogs->Messages().at(0).msgKind, MsgKind::Error);
+    QCOMPARE(FDialogs->Messages().at(0).buttons, MsgButtons(mbOK));
     QCOMPARE(FDialogs->BeepCount(), 2);
     QCOMPARE(FTarget->recentLoads, 0);   // the list is off
     // The panels follow the loaded options, also when they clear a default.
@@ -268,8 +162,7 @@ void TestOptions::failedRecentFileLoadSwitchesTheListOff()
     QCOMPARE(FTarget->recentListHidden, 1);
     QVERIFY(!FForm->cbRUFList());
     QVERIFY(!FForm->ui.SpinBox(&OptionFields::rufEntries)->isEnabled());
-    QCOMPARE(FDialogs->Messages().size(), 1);
-    QCOMPARE(FDialogs->Messages().at(0).text, QStringLiteral("Can not load RUF files names"));
+    QCOMPARE(MessageTexts(), QStringList{"Can not load RUF files names"});
     QCOMPARE(FDialogs->BeepCount(), 0);   // sound is off
 
     // A good load shows no message.
@@ -376,8 +269,7 @@ void TestOptions::okLoadsAnEmptyReopenMenu()
     QCOMPARE(FTarget->recentLoads, 2);
     QCOMPARE(FTarget->recentListHidden, 1);
     QVERIFY(!FForm->cbRUFList());
-    QCOMPARE(FDialogs->Messages().size(), 1);
-    QCOMPARE(FDialogs->Messages().at(0).text, QStringLiteral("Can not load RUF files names"));
+    QCOMPARE(MessageTexts(), QStringList{"Can not load RUF files names"});
     QCOMPARE(FDialogs->BeepCount(), 1);
     QCOMPARE(FTarget->busyCalls.last(), false);
 }
@@ -614,20 +506,16 @@ void TestOptions::destructionSavesOnce()
     QCOMPARE(saved.size(), 1);
     QCOMPARE(saved.at(0).browsers, SampleData().browsers);
     QCOMPARE(saved.at(0).values.saveInterval, 7);
-    QStringList texts;
-    for (const ScriptedDialogs::Call &call : FDialogs->Messages())
-        texts.append(call.text);
-    QCOMPARE(texts, (QStringList{"Save Options Error", "Save Browsers Error"}));
+    QCOMPARE(MessageTexts(), (QStringList{"Save Options Error", "Save Browsers Error"}));
 
     // The destructor does not save a second time.
-    delete FForm;
-    FForm = nullptr;
+    FForm.reset();
     QCOMPARE(saved.size(), 1);
 
     // A dialog nobody ended saves when destroyed, silently on success.
     FDialogs->Clear();
     {
-        TfrmOptions other(FTarget);
+        TfrmOptions other(FTarget.get());
         FTarget->dialog = &other;
         other.SetSaveHandler([&saved](const OptionsData &data) {
             saved.append(data);

@@ -1,17 +1,15 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/EditorFixture.h"
+#include "support/FakeInspectorHost.h"
+#include "support/RecordingHelp.h"
+#include "support/ShippedTables.h"
+#include "support/TestCatalogue.h"
 #include "controls/FormBusy.h"
-#include "controls/TList3Dim.h"
 #include "controls/TObjectGrid.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
 #include "platform/FatalErrorText.h"
-#include "support/RecordingHelp.h"
-#include "support/ScriptedDialogs.h"
-#include "support/FakeWorkspace.h"
-#include "support/ShippedTables.h"
-#include "support/TestCatalogue.h"
-#include "tags/InspectorHost.h"
 #include "tags/TDataMod.h"
 #include "tags/TfrmTagInspector.h"
 
@@ -21,51 +19,13 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <memory>
 
-namespace {
-
-// The main window's side, recorded.
-class FakeInspectorHost : public InspectorHost {
-public:
-    TList3Dim lookup;
-    QObject notebook;                // stands for the tag notebook
-    QString currentPage = QStringLiteral("Page Structure");
-    QStringList selectedPages;       // SelectTagGroupPage() groups
-    QStringList fileKinds;           // SelectFile() kinds
-    QString fileAnswer;
-    int placed = 0;
-    int closed = 0;
-    int activations = 0;
-    QStringList hints;
-
-    TList3Dim &LookupData() override { return lookup; }
-    QString CurrentTagGroupPage() const override { return currentPage; }
-    void SelectTagGroupPage(const QString &group) override { selectedPages << group; }
-    QObject *TagGroupPageControl() const override { return const_cast<QObject *>(&notebook); }
-    QString SelectFile(const QString &kind) override
-    {
-        fileKinds << kind;
-        return fileAnswer;
-    }
-    void PlaceInspector(QWidget &inspector) override
-    {
-        ++placed;
-        inspector.move(40, 50);
-    }
-    void InspectorClosed() override { ++closed; }
-    void ActivateMainWindow() override { ++activations; }
-    void ShowHint(const QString &hint) override { hints << hint; }
-};
-
-} // namespace
-
 // The Tag Inspector window over the shipped catalogue.
-class TestTagInspector : public QObject {
+class TestTagInspector : public EditorFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -85,19 +45,23 @@ private slots:
     void ctrlVPastesIntoTypedCells();
     void doubleClickChoosesAFile();
     void filterChangeTurnsTheNotebookUnlessItCameFromThere();
-    void failuresAreReportedAndEndTheBusyState();
+    void loadFailuresAreReportedAndEndTheBusyState_data();
+    void loadFailuresAreReportedAndEndTheBusyState();
+    void unknownColourFailsTheInsertion();
     void windowCommands();
 
 private:
-    QTemporaryDir FDir;
+    QTemporaryDir FDataDir;                // the shipped tables
     std::unique_ptr<TDataMod> FDataMod;
-    std::unique_ptr<ScriptedDialogs> FDialogs;
-    std::unique_ptr<FakeWorkspace> FWorkspace;
     std::unique_ptr<FakeInspectorHost> FHost;
     std::unique_ptr<TfrmTagInspector> FInspector;
 
-    void Create()
+    // A new inspector on a new host whose notebook shows `page`.
+    void Create(const QString &page = QStringLiteral("Page Structure"))
     {
+        FInspector.reset();
+        FHost = std::make_unique<FakeInspectorHost>();
+        FHost->currentPage = page;
         FInspector = std::make_unique<TfrmTagInspector>(*FWorkspace, *FDataMod, *FHost);
     }
     TfrmTagInspector &Inspector() { return *FInspector; }
@@ -132,37 +96,33 @@ private:
         list->setCurrentIndex(index);
         Inspector().ValueComboChange(list);
     }
-    TRCRichEdit *Editor() const { return FWorkspace->ActiveDocument()->EditMemo; }
 };
 
 void TestTagInspector::initTestCase()
 {
-    QCOMPARE(CopyShippedTables(FDir.path()), 8);
+    QCOMPARE(CopyShippedTables(FDataDir.path()), 8);
     FatalErrorText().clear();
-    FDataMod = std::make_unique<TDataMod>(FDir.path());
+    FDataMod = std::make_unique<TDataMod>(FDataDir.path());
     QVERIFY2(FatalErrorText().isEmpty(), qPrintable(FatalErrorText()));
 }
 
 void TestTagInspector::init()
 {
+    EditorFixture::init();
     FatalErrorText().clear();
-    FDialogs = std::make_unique<ScriptedDialogs>();
-    FWorkspace = std::make_unique<FakeWorkspace>();
     FWorkspace->options.tagUpperCase = true;
     FWorkspace->options.attrUpperCase = true;
     FWorkspace->options.sound = true;
-    FHost = std::make_unique<FakeInspectorHost>();
     Create();
     QVERIFY2(FatalErrorText().isEmpty(), qPrintable(FatalErrorText()));
 }
 
 void TestTagInspector::cleanup()
 {
+    // The inspector goes first: it works on the workspace.
     FInspector.reset();
-    FWorkspace->CloseAllDocuments();
-    FWorkspace.reset();
     FHost.reset();
-    FDialogs.reset();
+    EditorFixture::cleanup();
 }
 
 void TestTagInspector::creationFillsTheFilterAndFollowsTheNotebook()
@@ -201,10 +161,7 @@ void TestTagInspector::creationFillsTheFilterAndFollowsTheNotebook()
     QCOMPARE(FWorkspace->Panel(0), QStringLiteral(" Ready"));
 
     // The notebook's "Image" page is the group "Image & Imagemap".
-    FInspector.reset();
-    FHost = std::make_unique<FakeInspectorHost>();
-    FHost->currentPage = QStringLiteral("Image");
-    Create();
+    Create(QStringLiteral("Image"));
     QCOMPARE(Inspector().cbTagGroups->currentText(), QStringLiteral("Image & Imagemap"));
     QVERIFY(Inspector().TagNames().contains(QStringLiteral("IMG")));
     // A filter of all tags lists the whole catalogue.
@@ -305,8 +262,7 @@ void TestTagInspector::tagWithoutAttributesHidesTheGrid()
     QCOMPARE(Inspector().CanEditFlags(), QStringList());
 
     // A bare two-sided tag around the selection.
-    FWorkspace->OpenDocument(QStringLiteral("x y"));
-    Editor()->SetSelection(2, 1);
+    Open(QStringLiteral("x y"), 2, 1);
     QVERIFY(Inspector().ChooseTag(QStringLiteral("Teletype Text")));
     QVERIFY(Inspector().GridPanel->isVisible() || !Inspector().isVisible());
     FWorkspace->mainCommands.clear();
@@ -319,8 +275,7 @@ void TestTagInspector::tagWithoutAttributesHidesTheGrid()
 
 void TestTagInspector::tableWithBorderWrapsTheSelectedWord()
 {
-    FWorkspace->OpenDocument(QStringLiteral("a word b"));
-    Editor()->SetSelection(2, 4);
+    Open(QStringLiteral("a word b"), 2, 4);
     Choose(QStringLiteral("Table"), QStringLiteral("Table"));
     Include(QStringLiteral("Border"), QStringLiteral("1"));
     Inspector().sbInsertTagClick();
@@ -373,8 +328,7 @@ void TestTagInspector::rowsAreWrittenByTheirKind()
 
 void TestTagInspector::attributesOnlyCompleteAnOpenTag()
 {
-    FWorkspace->OpenDocument(QStringLiteral("<TD>cell"));
-    Editor()->SetSelection(3, 0);
+    Open(QStringLiteral("<TD>cell"), 3, 0);
     Choose(QStringLiteral("Table"), QStringLiteral("Table Data Cell"));
     Include(QStringLiteral("Nowrap"));
     Include(QStringLiteral("Width"), QStringLiteral("50%"));
@@ -532,42 +486,48 @@ void TestTagInspector::filterChangeTurnsTheNotebookUnlessItCameFromThere()
     QVERIFY(!Inspector().ChooseTagGroup(QStringLiteral("No such group")));
 }
 
-void TestTagInspector::failuresAreReportedAndEndTheBusyState()
+void TestTagInspector::loadFailuresAreReportedAndEndTheBusyState_data()
 {
+    QTest::addColumn<TagStore::Table>("table");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("attributes of a new tag") << TagStore::Table::Attr << "Can not load attributes: ";
+    QTest::newRow("tags of a new filter") << TagStore::Table::Tags << "Can not load tags: ";
+}
+
+void TestTagInspector::loadFailuresAreReportedAndEndTheBusyState()
+{
+    QFETCH(TagStore::Table, table);
+    QFETCH(QString, message);
     Choose(QStringLiteral("Table"), QStringLiteral("Table"));
-    TagStore &store = FDataMod->Store();
-    store.Close(TagStore::Table::Attr);
-    Inspector().cbTagDispChange();
-    store.Open(TagStore::Table::Attr);
+    FDataMod->Store().Close(table);
+    if (table == TagStore::Table::Attr)
+        Inspector().cbTagDispChange();
+    else
+        Inspector().cbTagGroupsChange(Inspector().cbTagGroups);
+    FDataMod->Store().Open(table);
     QCOMPARE(FDialogs->Messages().size(), 1);
-    QCOMPARE(FDialogs->Messages().first().msgKind, MsgKind::Error);
-    QCOMPARE(FDialogs->Messages().first().buttons, mbOK);
-    QVERIFY2(FDialogs->Messages().first().text.startsWith(QStringLiteral("Can not load attributes: ")),
-             qPrintable(FDialogs->Messages().first().text));
+    const ScriptedDialogs::Call shown = FDialogs->Messages().first();
+    QCOMPARE(shown.msgKind, MsgKind::Error);
+    QCOMPARE(shown.buttons, mbOK);
+    QVERIFY2(shown.text.startsWith(message), qPrintable(shown.text));
     QCOMPARE(FWorkspace->Panel(0), QStringLiteral(" Error"));
     QVERIFY(!IsFormBusy(&Inspector()));
+}
 
-    store.Close(TagStore::Table::Tags);
-    Inspector().cbTagGroupsChange(Inspector().cbTagGroups);
-    store.Open(TagStore::Table::Tags);
-    QCOMPARE(FDialogs->Messages().size(), 2);
-    QVERIFY2(FDialogs->Messages().last().text.startsWith(QStringLiteral("Can not load tags: ")),
-             qPrintable(FDialogs->Messages().last().text));
-    QCOMPARE(FWorkspace->Panel(0), QStringLiteral(" Error"));
-    QVERIFY(!IsFormBusy(&Inspector()));
-
-    // An unknown colour fails the insertion and leaves the page.
-    FWorkspace->OpenDocument(QStringLiteral("page"));
+void TestTagInspector::unknownColourFailsTheInsertion()
+{
+    // The insertion fails with a message and leaves the page.
+    Open(QStringLiteral("page"));
     Choose(QStringLiteral("Table"), QStringLiteral("Table"));
     QComboBox *bgcolor = Inspector().ValueList(Row(QStringLiteral("Bgcolor")));
     bgcolor->addItem(QStringLiteral("Chartreuse"));
     bgcolor->setCurrentIndex(bgcolor->count() - 1);
     Include(QStringLiteral("Bgcolor"));
     Inspector().sbInsertTagClick();
-    QCOMPARE(FDialogs->Messages().size(), 3);
-    QVERIFY2(FDialogs->Messages().last().text.startsWith(
+    QCOMPARE(FDialogs->Messages().size(), 1);
+    QVERIFY2(FDialogs->Messages().first().text.startsWith(
                  QStringLiteral("Can not insert a tag: Can not generate attribute: ")),
-             qPrintable(FDialogs->Messages().last().text));
+             qPrintable(FDialogs->Messages().first().text));
     QCOMPARE(Editor()->Text(), QStringLiteral("page"));
 }
 
