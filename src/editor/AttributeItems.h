@@ -7,17 +7,17 @@
 
 // Where the caret goes after an attribute text has been inserted.
 enum class AttributeCaret {
-    End,              // after the inserted text
-    InQuotes,         // between the two quotation marks of an empty value
-    AfterHash,        // between "#" and the closing quotation mark
-    AfterFirstQuote,  // right after the opening quotation mark
+    End,             // after the inserted text
+    InQuotes,        // between the two quotation marks of an empty value
+    AfterHash,       // between "#" and the closing quotation mark
+    AfterFirstQuote, // right after the opening quotation mark
 };
 
 // What an attribute item of a document window's Tags menu inserts (the
 // item itself, with its caption and place, is a row of ChildCommandTable).
 struct AttributeItem {
-    const char *word;          // attribute word, with its fixed value if any
-    const char *suffix;        // written after the word, never case-converted
+    const char *word;   // attribute word, with its fixed value if any
+    const char *suffix; // written after the word, never case-converted
     AttributeCaret caret;
     // Items that offer a sample value when the tag-prompt option is on use
     // `suffix`/`caret` then, and these two when it is off.
@@ -29,7 +29,7 @@ struct AttributeItem {
 // The text an attribute item inserts and where the caret goes in it.
 struct AttributeInsertion {
     QString text;
-    int caretOffset;           // -1: after the text, as InsertText takes it
+    int caretOffset; // -1: after the text, as InsertText takes it
 };
 
 // The rule that turns an attribute item into text: a space, the word in

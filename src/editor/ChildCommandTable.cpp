@@ -83,6 +83,7 @@ AttributeItem Prompted(const char *word, const char *suffixOn, AttributeCaret ca
 
 QList<ChildCommand> MakeTable()
 {
+    // clang-format off
     return {
         // Edit.
         Top("mnuEdit", "&Edit", "Edit| Editing commands for the page")
@@ -379,6 +380,7 @@ QList<ChildCommand> MakeTable()
         Attr("mnuVALIGN", "mnuVALIGNTOP", "&TOP", Plain("VALIGN=TOP", "", C::End),
              "Top| Inserts VALIGN=TOP"),
     };
+    // clang-format on
 }
 
 } // namespace
@@ -406,8 +408,8 @@ ChildCommand ChildCommand::OnOpen(Handler handler) const
 
 bool ChildCommand::HandlerIsWhole() const
 {
-    const int handlers = int(own != nullptr) + int(forward.has_value())
-                         + int(attribute.has_value()) + int(later);
+    const int handlers =
+        int(own != nullptr) + int(forward.has_value()) + int(attribute.has_value()) + int(later);
     return kind == Kind::Command ? handlers == 1 : handlers == 0;
 }
 

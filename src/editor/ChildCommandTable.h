@@ -17,16 +17,16 @@ struct ChildCommand {
     using Handler = void (TfrmMDIChild::*)();
 
     Kind kind = Kind::Command;
-    const char *menu = "";       // object name of the menu that holds the row
-    const char *name = "";       // object name, "mnuUndo"
+    const char *menu = ""; // object name of the menu that holds the row
+    const char *name = ""; // object name, "mnuUndo"
     const char *caption = "";
-    const char *hint = "";       // "Short| long"
+    const char *hint = ""; // "Short| long"
     const char *shortcut = nullptr;
     // The handler: exactly one of these four.
     Handler own = nullptr;                  // the document window's own
     std::optional<MainCommand> forward;     // a main-window command it runs
     std::optional<AttributeItem> attribute; // an attribute it inserts
-    bool later = false;          // its command has not arrived yet
+    bool later = false;                     // its command has not arrived yet
 
     // The handler a menu runs when it opens.
     Handler onOpen = nullptr;

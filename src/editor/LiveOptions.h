@@ -18,15 +18,24 @@ public:
 
     virtual bool Flag(bool OptionFields::*option) const = 0;
     virtual int Number(int OptionFields::*option) const = 0;
-    virtual QFont EditorFont() const = 0;        // the font dialog's font
+    virtual QFont EditorFont() const = 0; // the font dialog's font
     virtual QColor EditorFontColor() const = 0;
-    virtual QColor editBackColor() const = 0;    // editor background
+    virtual QColor editBackColor() const = 0; // editor background
 
-    bool cbTagPrompt() const { return Flag(&OptionFields::tagPrompt); }         // "&Insert Tag With Prompt"
-    bool cbTagUpperCase() const { return Flag(&OptionFields::tagUpperCase); }   // tag literals in upper case
-    bool cbAttrUpperCase() const { return Flag(&OptionFields::attrUpperCase); } // attribute literals in upper case
-    bool cbSound() const { return Flag(&OptionFields::sound); }                 // "&Beep On Error Action"
-    bool cbTagsMenu() const { return Flag(&OptionFields::tagsMenu); }           // document windows show their Tags menu
+    bool cbTagPrompt() const { return Flag(&OptionFields::tagPrompt); } // "&Insert Tag With Prompt"
+    bool cbTagUpperCase() const
+    {
+        return Flag(&OptionFields::tagUpperCase);
+    } // tag literals in upper case
+    bool cbAttrUpperCase() const
+    {
+        return Flag(&OptionFields::attrUpperCase);
+    }                                                           // attribute literals in upper case
+    bool cbSound() const { return Flag(&OptionFields::sound); } // "&Beep On Error Action"
+    bool cbTagsMenu() const
+    {
+        return Flag(&OptionFields::tagsMenu);
+    } // document windows show their Tags menu
     bool cbWordWrap() const { return Flag(&OptionFields::wordWrap); }
     bool cbBackup() const { return Flag(&OptionFields::backup); }
     bool cbAutoSave() const { return Flag(&OptionFields::autoSave); }

@@ -6,6 +6,7 @@
 // items of a document window's Tags menu and the Tag Inspector's comment.
 // Each is named after the main window's button that carries it; the main
 // window's command table gives each exactly one record.
+// clang-format off
 enum class MainCommand {
     sbHTML, sbHEAD, sbBODY, sbTITLE, sbParagraph, sbISINDEX,
     sbH1, sbH2, sbH3, sbH4, sbH5, sbH6,
@@ -20,3 +21,4 @@ enum class MainCommand {
     sbAlignCenter, sbAlignLeft, sbAlignRight,
     Count   // the number of commands above, not a command
 };
+// clang-format on

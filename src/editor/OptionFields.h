@@ -12,22 +12,22 @@ struct OptionFields {
     OptionFields();
 
     // Rows of the option table; their defaults are there.
-    bool toolBar {};
-    bool messageBar {};
-    bool tagNotebookBar {};
-    bool showTagInspector {};
-    bool sound {};
-    bool showTipsAtStartup {};
-    bool tagsMenu {};
-    bool backup {};
-    bool autoSave {};
-    int saveInterval {};
-    bool rufList {};
-    int rufEntries {};
-    bool tagPrompt {};
-    bool tagUpperCase {};
-    bool attrUpperCase {};
-    bool wordWrap {};
+    bool toolBar{};
+    bool messageBar{};
+    bool tagNotebookBar{};
+    bool showTagInspector{};
+    bool sound{};
+    bool showTipsAtStartup{};
+    bool tagsMenu{};
+    bool backup{};
+    bool autoSave{};
+    int saveInterval{};
+    bool rufList{};
+    int rufEntries{};
+    bool tagPrompt{};
+    bool tagUpperCase{};
+    bool attrUpperCase{};
+    bool wordWrap{};
 
     QFont editorFont;
     QColor editorFontColor = Qt::black;

@@ -10,6 +10,7 @@ using F = OptionFields;
 const std::vector<OptionTable::Row> &OptionTable::Rows()
 {
     // "Options" in the order its values are read and written, then "Editor".
+    // clang-format off
     static const std::vector<Row> rows = {
         {.value = "Tool Bar", .member = &F::toolBar, .defaultValue = 1},
         {.value = "Message Bar", .member = &F::messageBar, .defaultValue = 1},
@@ -40,6 +41,7 @@ const std::vector<OptionTable::Row> &OptionTable::Rows()
         {.value = "Word Wrap", .member = &F::wordWrap, .defaultValue = 0, .key = Key::Editor,
          .control = {Page::Editor, 1, "cbWordWrap", "&Word Wrap in the Editor Window"}},
     };
+    // clang-format on
     return rows;
 }
 

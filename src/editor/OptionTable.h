@@ -35,14 +35,14 @@ public:
     };
 
     struct Row {
-        const char *value;             // the stored value's name ("Beep")
+        const char *value; // the stored value's name ("Beep")
         Member member;
-        int defaultValue;              // a flag's is 0 or 1
-        int minimum = 0;               // a number is held to its range
+        int defaultValue; // a flag's is 0 or 1
+        int minimum = 0;  // a number is held to its range
         int maximum = 1;
         Key key = Key::Options;
         Control control = {};
-        bool OptionFields::*enabledBy = nullptr;  // the flag that enables its control
+        bool OptionFields::*enabledBy = nullptr; // the flag that enables its control
     };
 
     // In the order the values are read and written.

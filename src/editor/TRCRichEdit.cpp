@@ -57,15 +57,15 @@ bool IsProgramShortcut(int key)
 QAccessibleInterface *PlainEditorAccessible(const QString &className, QObject *object)
 {
     if (object && object->isWidgetType()
-        && (className == QLatin1String("QsciScintilla") || className == QLatin1String("QsciScintillaBase")))
+        && (className == QLatin1String("QsciScintilla")
+            || className == QLatin1String("QsciScintillaBase")))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::EditableText);
     return nullptr;
 }
 
 } // namespace
 
-TRCRichEdit::TRCRichEdit(QWidget *parent)
-    : QWidget(parent), FSci(nullptr)
+TRCRichEdit::TRCRichEdit(QWidget *parent) : QWidget(parent), FSci(nullptr)
 {
     static const bool accessibleInstalled = [] {
         QAccessible::installFactory(PlainEditorAccessible);
@@ -110,8 +110,9 @@ TRCRichEdit::TRCRichEdit(QWidget *parent)
     // insertion near the end of a large page into a crawl. The change is
     // announced once the edit is done: at once for the edits made through
     // this class, on the next pass of the event loop for typing.
-    FSci->SendScintilla(Sci::SCI_SETMODEVENTMASK,
-                        static_cast<unsigned long>(Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE));
+    FSci->SendScintilla(
+        Sci::SCI_SETMODEVENTMASK,
+        static_cast<unsigned long>(Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE));
     connect(FSci, &QsciScintillaBase::SCN_MODIFIED, this,
             [this](int position, int type, const char *, int length, int, int, int, int, int, int) {
                 if (type & (Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE)) {
@@ -170,9 +171,10 @@ long TRCRichEdit::BytePos(int charPos) const
     const long length = FSci->SendScintilla(Sci::SCI_GETLENGTH);
     const long line = FSci->SendScintilla(Sci::SCI_LINEFROMINDEXPOSITION,
                                           static_cast<unsigned long>(charPos), long(Utf16Index));
-    const long lineStartChar = FSci->SendScintilla(Sci::SCI_INDEXPOSITIONFROMLINE,
-                                                   static_cast<unsigned long>(line), long(Utf16Index));
-    const long lineStart = FSci->SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long lineStartChar = FSci->SendScintilla(
+        Sci::SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), long(Utf16Index));
+    const long lineStart =
+        FSci->SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
     if (charPos == lineStartChar)
         return lineStart;
     return AdvanceUtf16(lineStart, charPos - lineStartChar, length);
@@ -182,10 +184,12 @@ int TRCRichEdit::CharPos(long bytePos) const
 {
     if (bytePos <= 0)
         return 0;
-    const long line = FSci->SendScintilla(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(bytePos));
-    const long lineStart = FSci->SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    const long lineStartChar = FSci->SendScintilla(Sci::SCI_INDEXPOSITIONFROMLINE,
-                                                   static_cast<unsigned long>(line), long(Utf16Index));
+    const long line =
+        FSci->SendScintilla(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(bytePos));
+    const long lineStart =
+        FSci->SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long lineStartChar = FSci->SendScintilla(
+        Sci::SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line), long(Utf16Index));
     return int(lineStartChar + CountUtf16(lineStart, bytePos));
 }
 
@@ -242,7 +246,8 @@ void TRCRichEdit::ReplaceSel(const QString &text)
     FSci->SendScintilla(Sci::SCI_BEGINUNDOACTION);
     // By length: the text may hold NUL characters.
     FSci->SendScintilla(Sci::SCI_TARGETFROMSELECTION);
-    FSci->SendScintilla(Sci::SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()), bytes.constData());
+    FSci->SendScintilla(Sci::SCI_REPLACETARGET, static_cast<unsigned long>(bytes.size()),
+                        bytes.constData());
     const long end = FSci->SendScintilla(Sci::SCI_GETTARGETEND);
     FSci->SendScintilla(Sci::SCI_SETSEL, static_cast<unsigned long>(end), end);
     FSci->SendScintilla(Sci::SCI_ENDUNDOACTION);
@@ -260,15 +265,18 @@ void TRCRichEdit::SelectAll()
 
 int TRCRichEdit::Row() const
 {
-    return int(FSci->SendScintilla(Sci::SCI_LINEFROMPOSITION,
-                                   static_cast<unsigned long>(FSci->SendScintilla(Sci::SCI_GETSELECTIONSTART))));
+    return int(FSci->SendScintilla(
+        Sci::SCI_LINEFROMPOSITION,
+        static_cast<unsigned long>(FSci->SendScintilla(Sci::SCI_GETSELECTIONSTART))));
 }
 
 int TRCRichEdit::Col() const
 {
     const long caret = FSci->SendScintilla(Sci::SCI_GETSELECTIONSTART);
-    const long line = FSci->SendScintilla(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(caret));
-    const long lineStart = FSci->SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long line =
+        FSci->SendScintilla(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(caret));
+    const long lineStart =
+        FSci->SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
     return int(CountUtf16(lineStart, caret));
 }
 
@@ -276,7 +284,8 @@ void TRCRichEdit::SetRow(int row)
 {
     const int column = Col();
     row = std::clamp(row, 0, LineCount() - 1);
-    const long byte = FSci->SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(row));
+    const long byte =
+        FSci->SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(row));
     FSci->SendScintilla(Sci::SCI_SETSEL, static_cast<unsigned long>(byte), byte);
     SetCol(column);
 }
@@ -305,7 +314,8 @@ void TRCRichEdit::SetPosn(quint32 posn)
 
 int TRCRichEdit::LineFromChar(int pos) const
 {
-    return int(FSci->SendScintilla(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(BytePos(pos))));
+    return int(
+        FSci->SendScintilla(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(BytePos(pos))));
 }
 
 int TRCRichEdit::LineIndex(int line) const
@@ -314,8 +324,8 @@ int TRCRichEdit::LineIndex(int line) const
         line = Row();
     if (line >= LineCount())
         return -1;
-    return int(FSci->SendScintilla(Sci::SCI_INDEXPOSITIONFROMLINE,
-                                   static_cast<unsigned long>(line), long(Utf16Index)));
+    return int(FSci->SendScintilla(Sci::SCI_INDEXPOSITIONFROMLINE, static_cast<unsigned long>(line),
+                                   long(Utf16Index)));
 }
 
 int TRCRichEdit::LineLength(int line) const
@@ -324,8 +334,10 @@ int TRCRichEdit::LineLength(int line) const
         line = Row();
     if (line >= LineCount())
         return 0;
-    const long start = FSci->SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
-    const long end = FSci->SendScintilla(Sci::SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
+    const long start =
+        FSci->SendScintilla(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    const long end =
+        FSci->SendScintilla(Sci::SCI_GETLINEENDPOSITION, static_cast<unsigned long>(line));
     return int(CountUtf16(start, end));
 }
 
@@ -401,8 +413,10 @@ void TRCRichEdit::SetModified(bool modified)
 void TRCRichEdit::SetEditorFont(const QFont &font, const QColor &color)
 {
     FSci->setFont(font);
-    FSci->SendScintilla(Sci::SCI_STYLESETFORE, static_cast<unsigned long>(Sci::STYLE_DEFAULT), color);
-    FSci->SendScintilla(Sci::SCI_STYLESETBACK, static_cast<unsigned long>(Sci::STYLE_DEFAULT), BackColor());
+    FSci->SendScintilla(Sci::SCI_STYLESETFORE, static_cast<unsigned long>(Sci::STYLE_DEFAULT),
+                        color);
+    FSci->SendScintilla(Sci::SCI_STYLESETBACK, static_cast<unsigned long>(Sci::STYLE_DEFAULT),
+                        BackColor());
     FSci->SendScintilla(Sci::SCI_STYLECLEARALL);
     FSci->setCaretForegroundColor(color);
     FSci->SendScintilla(Sci::SCI_SETCARETWIDTH, 2UL);
@@ -416,14 +430,16 @@ QFont TRCRichEdit::EditorFont() const
 void TRCRichEdit::SetBackColor(const QColor &color)
 {
     FSci->setPaper(color);
-    FSci->SendScintilla(Sci::SCI_STYLESETBACK, static_cast<unsigned long>(Sci::STYLE_DEFAULT), color);
+    FSci->SendScintilla(Sci::SCI_STYLESETBACK, static_cast<unsigned long>(Sci::STYLE_DEFAULT),
+                        color);
     for (int style = 0; style < Sci::STYLE_DEFAULT; ++style)
         FSci->SendScintilla(Sci::SCI_STYLESETBACK, static_cast<unsigned long>(style), color);
 }
 
 QColor TRCRichEdit::BackColor() const
 {
-    const long bgr = FSci->SendScintilla(Sci::SCI_STYLEGETBACK, static_cast<unsigned long>(Sci::STYLE_DEFAULT));
+    const long bgr =
+        FSci->SendScintilla(Sci::SCI_STYLEGETBACK, static_cast<unsigned long>(Sci::STYLE_DEFAULT));
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 

@@ -40,7 +40,7 @@ public:
     // remembered for FileText; no undo record. False when the control could
     // not take the whole text (out of memory): it is then left empty.
     bool SetText(const QString &text);
-    bool SetTextUtf8(const QByteArray &utf8);    // as SetText, from UTF-8 bytes
+    bool SetTextUtf8(const QByteArray &utf8); // as SetText, from UTF-8 bytes
     // The text as the page file holds it: each line break written as it
     // was loaded; a break typed or inserted since takes the page's first
     // line end (CR LF in a page loaded without any).
@@ -48,13 +48,13 @@ public:
     QByteArray FileTextUtf8() const;
     // Tests: the next load fails as if memory ran out part-way.
     static void FailNextLoadForTesting();
-    int TextLength() const;                       // in characters
+    int TextLength() const; // in characters
 
     // Selection (character positions).
     int SelStart() const;
     int SelLength() const;
-    void SetSelStart(int pos);                    // empty selection at pos
-    void SetSelLength(int length);                // from SelStart
+    void SetSelStart(int pos);     // empty selection at pos
+    void SetSelLength(int length); // from SelStart
     void SetSelection(int start, int length);
     QString SelText() const;
     // Replaces the selection (or inserts at the caret); the caret ends after
@@ -64,18 +64,18 @@ public:
 
     // Caret as row and column, both 0-based.
     int Row() const;
-    void SetRow(int row);      // start of that line, then to the previous column (clipped)
+    void SetRow(int row); // start of that line, then to the previous column (clipped)
     int Col() const;
-    void SetCol(int col);      // within the current line, clipped to its length
-    quint32 Posn() const;      // low 16 bits column, high 16 bits row
+    void SetCol(int col);       // within the current line, clipped to its length
+    quint32 Posn() const;       // low 16 bits column, high 16 bits row
     void SetPosn(quint32 posn); // first character of the row plus the column, not clipped
 
     // Line services (lines 0-based; positions in characters).
     int LineFromChar(int pos) const;
-    int LineIndex(int line) const;     // first character of a line; -1 past the end
-    int LineLength(int line) const;    // without its line break
+    int LineIndex(int line) const;  // first character of a line; -1 past the end
+    int LineLength(int line) const; // without its line break
     int LineCount() const;
-    QString Line(int line) const;      // without its line break
+    QString Line(int line) const; // without its line break
 
     // Editing commands.
     bool CanUndo() const;
@@ -83,7 +83,7 @@ public:
     void Cut();
     void Copy();
     void Paste();
-    void Clear();                      // delete the selection, clipboard untouched
+    void Clear(); // delete the selection, clipboard untouched
     void ScrollCaret();
 
     // The modified flag: set by every change, cleared by the owner.
@@ -110,10 +110,10 @@ public:
     bool AcceptsDropFrom(QObject *source) const;
 
 signals:
-    void Change();            // the text changed, typed or inserted
-    void SelectionChange();   // caret or selection moved
-    void OnPosChange();       // after mouse-button and key release, and Row/Col/Posn writes
-    void MouseDown();         // a mouse button was pressed in the editor
+    void Change();          // the text changed, typed or inserted
+    void SelectionChange(); // caret or selection moved
+    void OnPosChange();     // after mouse-button and key release, and Row/Col/Posn writes
+    void MouseDown();       // a mouse button was pressed in the editor
     void KeyDown(int key, Qt::KeyboardModifiers modifiers, bool *handled);
     void KeyPress(const QString &text, bool *handled);
     void KeyUp(int key, Qt::KeyboardModifiers modifiers);

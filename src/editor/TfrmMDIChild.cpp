@@ -49,12 +49,11 @@ TfrmMDIChild::TfrmMDIChild(Workspace &workspace, QWidget *parent)
     BuildMenus();
 
     EditMemo->SetPopupMenu(FWorkspace.MainPopupMenu());
-    EditMemo->SetDropRules(
-        [](QObject *source) { return AcceptsEditorDrop(source); },
-        [this](QObject *source) {
-            if (QObject *view = EditorDropSource(source))
-                FWorkspace.InsertDroppedItem(view);
-        });
+    EditMemo->SetDropRules([](QObject *source) { return AcceptsEditorDrop(source); },
+                           [this](QObject *source) {
+                               if (QObject *view = EditorDropSource(source))
+                                   FWorkspace.InsertDroppedItem(view);
+                           });
     connect(EditMemo, &TRCRichEdit::Change, this, &TfrmMDIChild::EditMemoChange);
     connect(EditMemo, &TRCRichEdit::SelectionChange, this, &TfrmMDIChild::EditMemoSelectionChange);
     // A mouse button pressed in the page ends incremental search mode.
@@ -62,7 +61,6 @@ TfrmMDIChild::TfrmMDIChild(Workspace &workspace, QWidget *parent)
         if (FIncrSearch)
             EndIncrSearch();
     });
-
 
     // Losing activation shows in the window state; gaining it is taken from
     // the frame (see changeEvent), which names its active window only after
@@ -240,8 +238,8 @@ bool TfrmMDIChild::LoadPage()
     }
     if (!loaded) {
         Dialogs::Instance().MessageBox(
-            MsgKind::Warning, QStringLiteral("Can not open the file : ") + QLatin1Char('\r') + file.failure,
-            mbOK);
+            MsgKind::Warning,
+            QStringLiteral("Can not open the file : ") + QLatin1Char('\r') + file.failure, mbOK);
         QCoreApplication::processEvents();
         return false;
     }
@@ -274,8 +272,8 @@ void TfrmMDIChild::DiskFileChanged()
     FAskingAboutDisk = true;
     QPointer<TfrmMDIChild> self(this);
     const MsgButton answer = Dialogs::Instance().MessageBox(
-        MsgKind::Confirmation, FFileName + QStringLiteral(" was changed by another program. Reload it?"),
-        mbYesNo);
+        MsgKind::Confirmation,
+        FFileName + QStringLiteral(" was changed by another program. Reload it?"), mbYesNo);
     if (!self)
         return;
     FAskingAboutDisk = false;
@@ -430,10 +428,11 @@ void TfrmMDIChild::changeEvent(QEvent *event)
     disconnect(FAreaActivation);
     FMdiArea = area;
     if (FMdiArea) {
-        FAreaActivation = connect(FMdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
-            if (window == this)
-                FormActivate();
-        });
+        FAreaActivation =
+            connect(FMdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
+                if (window == this)
+                    FormActivate();
+            });
     }
 }
 

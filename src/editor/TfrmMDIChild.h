@@ -96,7 +96,7 @@ public slots:
     void SaveTimerTimer();
 
     // Edit menu.
-    void mnuEditClick();          // the enable rule, applied when the menu opens
+    void mnuEditClick(); // the enable rule, applied when the menu opens
     void mnuUndoClick();
     void mnuCutClick();
     void mnuCopyClick();
@@ -141,6 +141,6 @@ private:
     QAction *mnuCut = nullptr;
     QAction *mnuCopy = nullptr;
     QAction *mnuClear = nullptr;
-    QPointer<QMdiArea> FMdiArea;   // the frame whose activations reach FormActivate
+    QPointer<QMdiArea> FMdiArea; // the frame whose activations reach FormActivate
     QMetaObject::Connection FAreaActivation;
 };

@@ -27,10 +27,10 @@ struct FileDialogRequest {
     Mode mode = Mode::Open;
     QString title;
     QString initialDir;
-    QString fileName;          // proposed name, may be a pattern such as "*.htm"
-    QString defaultExt;        // without the dot; appended when the user types none
-    QStringList filters;       // Qt filter syntax: "HTML Document (*.htm)"
-    int filterIndex = 0;       // 0-based index into filters
+    QString fileName;    // proposed name, may be a pattern such as "*.htm"
+    QString defaultExt;  // without the dot; appended when the user types none
+    QStringList filters; // Qt filter syntax: "HTML Document (*.htm)"
+    int filterIndex = 0; // 0-based index into filters
 };
 
 // The user's answer: an empty fileName means Cancel.

@@ -13,5 +13,5 @@ QString &FatalErrorText()
 QString MakerContactText()
 {
     return QStringLiteral("Contact Varo Software.") + QStringLiteral("\r")
-           + QStringLiteral("E-mail : ") + ProductInfo::ContactAddress;
+        + QStringLiteral("E-mail : ") + ProductInfo::ContactAddress;
 }

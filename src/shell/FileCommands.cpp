@@ -19,8 +19,7 @@
 #include <QPointer>
 
 FileCommands::FileCommands(Workspace &workspace, const Frame &frame)
-    : FWorkspace(workspace), FFrame(frame),
-      FPageFiles(std::make_unique<PageFiles>(workspace)),
+    : FWorkspace(workspace), FFrame(frame), FPageFiles(std::make_unique<PageFiles>(workspace)),
       FFileDialogs(std::make_unique<FileDialogs>(frame.workDir, frame.customColors, &frame.window)),
       FPreview(std::make_unique<Preview>(workspace, *FPageFiles))
 {

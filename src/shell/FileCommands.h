@@ -27,13 +27,13 @@ class FileCommands {
 public:
     // What the commands use of the main window besides its Workspace.
     struct Frame {
-        QWidget &window;              // owns the dialogs; repainted after preview
-        DocumentArea &documents;      // the documents' autosave timers
-        QString &workDir;             // the folder last used in a file dialog
-        QList<QColor> &customColors;  // the colour dialog's custom colours
-        RecentFiles &recentFiles;     // the recently used files
-        QMenu &reopenMenu;            // the File menu's Reopen sub-menu
-        QAction *reopenBreak;         // the separator that goes with it
+        QWidget &window;             // owns the dialogs; repainted after preview
+        DocumentArea &documents;     // the documents' autosave timers
+        QString &workDir;            // the folder last used in a file dialog
+        QList<QColor> &customColors; // the colour dialog's custom colours
+        RecentFiles &recentFiles;    // the recently used files
+        QMenu &reopenMenu;           // the File menu's Reopen sub-menu
+        QAction *reopenBreak;        // the separator that goes with it
     };
 
     FileCommands(Workspace &workspace, const Frame &frame);

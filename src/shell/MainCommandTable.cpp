@@ -13,12 +13,12 @@ namespace {
 using F = TfrmMainForm;
 using P = CommandPlace;
 using Kind = MainCommandRecord::Kind;
-}
+} // namespace
 
 int MainHandler::Count() const
 {
     return int(form != nullptr) + int(tags != nullptr) + int(tag != nullptr)
-           + int(function != nullptr) + int(later);
+        + int(function != nullptr) + int(later);
 }
 
 MainCommandRecord MainCommandRecord::Key(const char *keys) const

@@ -13,29 +13,31 @@ class TagCommands;
 class TfrmMainForm;
 
 // Where a record of the main window's command table appears.
+// clang-format off
 enum class CommandPlace {
     File, View, Tools, Window, Help, Popup,   // the menus; Popup is mnuMainPopup
     ToolBar,                                 // pnlToolBar
     PageStructure, Headings, Link, List, Formatting, Image, Form, Table, Other,
 };
+// clang-format on
 
 // A menu or a tag notebook page.
 struct CommandContainer {
     CommandPlace place;
-    const char *name;             // object name
-    const char *caption;          // menu title or tab caption
-    int group = -1;               // a menu-bar menu's merge group
+    const char *name;    // object name
+    const char *caption; // menu title or tab caption
+    int group = -1;      // a menu-bar menu's merge group
     const char *hint = "";
-    void (TfrmMainForm::*onOpen)() = nullptr;   // a menu's rule when it opens
+    void (TfrmMainForm::*onOpen)() = nullptr; // a menu's rule when it opens
 };
 
 // What a command runs: exactly one of these.
 struct MainHandler {
-    void (TfrmMainForm::*form)() = nullptr;   // a slot of the main window
-    void (TagCommands::*tags)() = nullptr;    // a tag command
-    const char *tag = nullptr;                // inserts this catalogue tag by name
+    void (TfrmMainForm::*form)() = nullptr; // a slot of the main window
+    void (TagCommands::*tags)() = nullptr;  // a tag command
+    const char *tag = nullptr;              // inserts this catalogue tag by name
     void (*function)(TfrmMainForm &) = nullptr;
-    bool later = false;                       // the command arrives with its window
+    bool later = false; // the command arrives with its window
 
     int Count() const;
     // Whether TagCommands connects it (its own commands and tag buttons).
@@ -49,9 +51,9 @@ struct MainCommandRecord {
     enum class Kind { Command, Separator, Submenu, Gap, Stretch };
     Kind kind = Kind::Command;
     CommandPlace place = CommandPlace::File;
-    const char *name = "";          // design name: "mnuSave", "btnSave", "sbH1"
-    const char *caption = "";       // menu caption, or the glyph of a button ("&&" for "&")
-    const char *hint = nullptr;     // "Short| long"; nullptr: the hint of `hintFrom`
+    const char *name = "";      // design name: "mnuSave", "btnSave", "sbH1"
+    const char *caption = "";   // menu caption, or the glyph of a button ("&&" for "&")
+    const char *hint = nullptr; // "Short| long"; nullptr: the hint of `hintFrom`
     const char *hintFrom = nullptr;
     MainHandler handler;
     const char *shortcut = nullptr; // "Ctrl+S"

@@ -125,6 +125,7 @@ void ShowBarsByMarks(TfrmMainForm &form)
 
 QList<MainCommandRecord> MakeTable()
 {
+    // clang-format off
     return {
         // mnuFile
         Item(P::File, "mnuNew", "&New ...",
@@ -511,6 +512,7 @@ QList<MainCommandRecord> MakeTable()
             "window")
             .Id(MC::sbWBR),
     };
+    // clang-format on
 }
 
 } // namespace

@@ -14,7 +14,7 @@
 MainMenuSet MainMenuBuilder::Build(QWidget *owner)
 {
     MainMenuSet set;
-    QHash<QString, QString> hints;     // item name -> hint, for copied hints
+    QHash<QString, QString> hints; // item name -> hint, for copied hints
     QHash<QString, QMenu *> built;
 
     using Kind = MainCommandRecord::Kind;

@@ -8,10 +8,7 @@
 #include <QAction>
 #include <QMenu>
 
-MainMenuState::MainMenuState(const MainMenuSet &menus)
-    : FMenus(menus)
-{
-}
+MainMenuState::MainMenuState(const MainMenuSet &menus) : FMenus(menus) {}
 
 QAction *MainMenuState::Item(const QString &name) const
 {
@@ -43,8 +40,8 @@ void MainMenuState::SetEnabled(std::initializer_list<const char *> names, bool e
 
 void MainMenuState::UpdateFileMenu(bool documents, bool reopenOption) const
 {
-    SetVisible({"mnuClose", "mnuSaveBreak", "mnuSave", "mnuSaveAs", "mnuSaveAll",
-                "mnuPrintBreak", "mnuPrintSetup", "mnuPrint"},
+    SetVisible({"mnuClose", "mnuSaveBreak", "mnuSave", "mnuSaveAs", "mnuSaveAll", "mnuPrintBreak",
+                "mnuPrintSetup", "mnuPrint"},
                documents);
     const bool reopen = reopenOption && FMenus.mnuReopen && !FMenus.mnuReopen->isEmpty();
     SetVisible({"mnuReopen", "mnuReopenBreak"}, reopen);
@@ -55,8 +52,7 @@ void MainMenuState::UpdateViewMenu(bool documents) const
     SetEnabled({"mnuDetails", "mnuPopDetails", "mnuPreviewCurrDoc"}, documents);
 }
 
-void MainMenuState::UpdateToolsMenu(bool documents, bool selection,
-                                    const QString &upperCaseHint,
+void MainMenuState::UpdateToolsMenu(bool documents, bool selection, const QString &upperCaseHint,
                                     const QString &lowerCaseHint) const
 {
     SetEnabled({"mnuLinkToVaroPage", "mnuFormWizard", "mnuListWizard", "mnuTableBuilder",
@@ -74,9 +70,9 @@ void MainMenuState::UpdatePopupMenu(bool documents, bool selection, bool clipboa
             SetHint(Item(QLatin1String(item->name)), HintOf(Item(QLatin1String(item->hintFrom))));
     }
 
-    SetEnabled({"mnuPopPreview", "mnuDetails", "mnuPopDetails", "mnuPopLinkToVaroPage",
-                "mnuPopSaveAll"},
-               documents);
+    SetEnabled(
+        {"mnuPopPreview", "mnuDetails", "mnuPopDetails", "mnuPopLinkToVaroPage", "mnuPopSaveAll"},
+        documents);
     SetEnabled({"mnuPopCut", "mnuPopCopy"}, documents && selection);
     SetEnabled({"mnuPopPaste"}, documents && clipboardText);
 }

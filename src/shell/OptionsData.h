@@ -14,13 +14,14 @@
 // options dialog shows it in its controls; the settings store moves it to
 // and from the registry.
 struct OptionsData {
-    LiveOptionValues values;          // every row of the option table, editor font and colours
-    QStringList browsers;             // at most ten browser paths
-    int browserIndex = -1;            // the selected browser; -1 none
-    QList<QColor> customColors;       // the colour dialog's custom colours
+    LiveOptionValues values;    // every row of the option table, editor font and colours
+    QStringList browsers;       // at most ten browser paths
+    int browserIndex = -1;      // the selected browser; -1 none
+    QList<QColor> customColors; // the colour dialog's custom colours
 
     QString SelectedBrowser() const
     {
-        return browserIndex >= 0 && browserIndex < browsers.size() ? browsers.at(browserIndex) : QString();
+        return browserIndex >= 0 && browserIndex < browsers.size() ? browsers.at(browserIndex)
+                                                                   : QString();
     }
 };

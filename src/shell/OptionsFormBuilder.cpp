@@ -68,7 +68,8 @@ QLabel *Label(const QString &caption, QWidget *buddy, QWidget *parent)
 // The controls of the option table's rows for one page, in their order on
 // it: a check box starts a line, a spin box follows it on the same line
 // with its label after it; a check box alone takes the whole line.
-void AddOptionControls(OptionsControls &ui, OptionTable::Page page, QWidget *parent, QGridLayout *grid)
+void AddOptionControls(OptionsControls &ui, OptionTable::Page page, QWidget *parent,
+                       QGridLayout *grid)
 {
     const std::vector<OptionTable::Row> &rows = OptionTable::Rows();
     std::vector<int> onPage;
@@ -76,8 +77,9 @@ void AddOptionControls(OptionsControls &ui, OptionTable::Page page, QWidget *par
         if (rows[i].control.page == page)
             onPage.push_back(i);
     }
-    std::stable_sort(onPage.begin(), onPage.end(),
-                     [&rows](int a, int b) { return rows[a].control.place < rows[b].control.place; });
+    std::stable_sort(onPage.begin(), onPage.end(), [&rows](int a, int b) {
+        return rows[a].control.place < rows[b].control.place;
+    });
 
     struct Line {
         int flag = -1;
@@ -103,7 +105,8 @@ void AddOptionControls(OptionsControls &ui, OptionTable::Page page, QWidget *par
             const OptionTable::Row &row = rows[i];
             ui.options[i] = SpinBox(row.control.name, row.minimum, row.maximum, parent);
             grid->addWidget(ui.options[i], line, 1);
-            grid->addWidget(Label(QLatin1String(row.control.caption), ui.options[i], parent), line, 2);
+            grid->addWidget(Label(QLatin1String(row.control.caption), ui.options[i], parent), line,
+                            2);
         }
     }
     grid->setColumnStretch(3, 1);
@@ -131,8 +134,8 @@ void OptionsFormBuilder::Build(OptionsControls &ui, QDialog &dialog)
     ui.cmbBrowser->setMaxCount(BrowserList::MaxBrowsers);
     ui.cmbBrowser->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     SetHint(ui.cmbBrowser, QStringLiteral("Double click inside to select a browser"));
-    ui.sbSelectBrowser = Button("sbSelectBrowser", QStringLiteral("Click to select a browser"),
-                                browserGroup);
+    ui.sbSelectBrowser =
+        Button("sbSelectBrowser", QStringLiteral("Click to select a browser"), browserGroup);
     auto *browserLayout = new QHBoxLayout(browserGroup);
     browserLayout->addWidget(ui.cmbBrowser);
     browserLayout->addWidget(ui.sbSelectBrowser);
@@ -145,8 +148,8 @@ void OptionsFormBuilder::Build(OptionsControls &ui, QDialog &dialog)
 
     // Editor
     auto *editor = new QWidget;
-    ui.editBackColor = ReadOnlyEdit("editBackColor",
-                                    QStringLiteral("Double click inside to change the color"), editor);
+    ui.editBackColor = ReadOnlyEdit(
+        "editBackColor", QStringLiteral("Double click inside to change the color"), editor);
     ui.sbBackColor = Button("sbBackColor", QStringLiteral("Changes background color"), editor);
     auto *backLayout = new QHBoxLayout;
     backLayout->addWidget(Label(QStringLiteral("&Background color :"), ui.editBackColor, editor));
@@ -154,12 +157,12 @@ void OptionsFormBuilder::Build(OptionsControls &ui, QDialog &dialog)
     backLayout->addWidget(ui.sbBackColor);
 
     auto *fontGroup = new QGroupBox(QStringLiteral("Font : "), editor);
-    ui.editFontName = ReadOnlyEdit("editFontName",
-                                   QStringLiteral("Double click inside to change font name"), fontGroup);
-    ui.editFontSize = ReadOnlyEdit("editFontSize",
-                                   QStringLiteral("Double click inside to change font size"), fontGroup);
-    ui.editFontColor = ReadOnlyEdit("editFontColor",
-                                    QStringLiteral("Double click inside to change font color"), fontGroup);
+    ui.editFontName = ReadOnlyEdit(
+        "editFontName", QStringLiteral("Double click inside to change font name"), fontGroup);
+    ui.editFontSize = ReadOnlyEdit(
+        "editFontSize", QStringLiteral("Double click inside to change font size"), fontGroup);
+    ui.editFontColor = ReadOnlyEdit(
+        "editFontColor", QStringLiteral("Double click inside to change font color"), fontGroup);
     ui.sbFontAttr = Button("sbFontAttr", QStringLiteral("Changes font attributes"), fontGroup);
     auto *fontLayout = new QGridLayout(fontGroup);
     fontLayout->addWidget(Label(QStringLiteral("&Name : "), ui.editFontName, fontGroup), 0, 0);

@@ -44,7 +44,8 @@ void WriteNumber(RegistryStore &registry, const QString &key, const QString &nam
     Check(registry.WriteNumber(key, name, value), registry);
 }
 
-void WriteText(RegistryStore &registry, const QString &key, const QString &name, const QString &value)
+void WriteText(RegistryStore &registry, const QString &key, const QString &name,
+               const QString &value)
 {
     Check(registry.WriteText(key, name, value), registry);
 }
@@ -70,14 +71,16 @@ bool HasRequiredValue(RegistryStore &registry, const QString &key, const QString
     return stored == type;
 }
 
-std::optional<qint32> ReadRequiredNumber(RegistryStore &registry, const QString &key, const QString &name)
+std::optional<qint32> ReadRequiredNumber(RegistryStore &registry, const QString &key,
+                                         const QString &name)
 {
     if (!HasRequiredValue(registry, key, name, RegistryStore::ValueType::Number))
         return std::nullopt;
     return ReadNumber(registry, key, name);
 }
 
-std::optional<QString> ReadRequiredText(RegistryStore &registry, const QString &key, const QString &name)
+std::optional<QString> ReadRequiredText(RegistryStore &registry, const QString &key,
+                                        const QString &name)
 {
     if (!HasRequiredValue(registry, key, name, RegistryStore::ValueType::Text))
         return std::nullopt;
@@ -105,17 +108,14 @@ constexpr std::array<qint32, 16> BasicColors = {
 
 // The known browsers looked for on the search path, after xdg-open.
 const QStringList KnownBrowsers = {
-    QStringLiteral("firefox"), QStringLiteral("firefox-esr"), QStringLiteral("chromium"),
-    QStringLiteral("google-chrome"), QStringLiteral("epiphany"), QStringLiteral("falkon"),
+    QStringLiteral("firefox"),       QStringLiteral("firefox-esr"), QStringLiteral("chromium"),
+    QStringLiteral("google-chrome"), QStringLiteral("epiphany"),    QStringLiteral("falkon"),
     QStringLiteral("konqueror"),
 };
 
 } // namespace
 
-SettingsStore::SettingsStore(RegistryStore &registry)
-    : FRegistry(registry)
-{
-}
+SettingsStore::SettingsStore(RegistryStore &registry) : FRegistry(registry) {}
 
 QString SettingsStore::KeyPath(const QString &subKey)
 {
@@ -130,7 +130,8 @@ bool SettingsStore::FirstRunSetup(const FirstRunInput &input, QString &workDir)
         if (!CreateFirstRunKeys(input, workDir))
             return false;
     } catch (const RegistryFailure &failure) {
-        FatalErrorText() = QStringLiteral("Can not setup application : %1").arg(ErrorReason(failure.message));
+        FatalErrorText() =
+            QStringLiteral("Can not setup application : %1").arg(ErrorReason(failure.message));
         return false;
     }
     if (!input.saveSetupDone || !input.saveSetupDone()) {
@@ -243,11 +244,13 @@ bool SettingsStore::LoadOptions(OptionsData &options)
         LoadOptionValues(options);
         LoadEditorValues(options);
     } catch (const RegistryFailure &failure) {
-        FatalErrorText() = QStringLiteral("Can not load options: %1").arg(ErrorReason(failure.message));
+        FatalErrorText() =
+            QStringLiteral("Can not load options: %1").arg(ErrorReason(failure.message));
         return false;
     }
     if (!LoadCustomColors(options.customColors, false))
-        Dialogs::Instance().MessageBox(MsgKind::Error, QStringLiteral("Can not load custom colors."), mbOK);
+        Dialogs::Instance().MessageBox(MsgKind::Error,
+                                       QStringLiteral("Can not load custom colors."), mbOK);
     return true;
 }
 
@@ -257,7 +260,8 @@ void SettingsStore::LoadOptionValues(OptionsData &options)
         return;
     for (const OptionTable::Row &row : OptionTable::Rows()) {
         if (row.key == OptionTable::Key::Options)
-            OptionTable::Set(options.values, row, ReadIntDefault(QLatin1String(row.value), row.defaultValue));
+            OptionTable::Set(options.values, row,
+                             ReadIntDefault(QLatin1String(row.value), row.defaultValue));
     }
 }
 
@@ -266,8 +270,11 @@ void SettingsStore::LoadEditorValues(OptionsData &options)
     const QString key = KeyPath(EditorKey);
     Check(FRegistry.CreateKey(key), FRegistry);
     LiveOptionValues &v = options.values;
-    auto number = [&](const char *name) { return ReadRequiredNumber(FRegistry, key, QString::fromLatin1(name)); };
-    if (const std::optional<QString> family = ReadRequiredText(FRegistry, key, QStringLiteral("Font Name")))
+    auto number = [&](const char *name) {
+        return ReadRequiredNumber(FRegistry, key, QString::fromLatin1(name));
+    };
+    if (const std::optional<QString> family =
+            ReadRequiredText(FRegistry, key, QStringLiteral("Font Name")))
         v.editorFont.setFamily(*family);
     const std::optional<qint32> style = number("Font Style");
     if (const std::optional<qint32> size = number("Font Size"); size && *size > 0)
@@ -291,7 +298,8 @@ bool SettingsStore::SaveOptions(const OptionsData &options)
     }
     QList<QColor> colors = options.customColors;
     if (!LoadCustomColors(colors, true))
-        Dialogs::Instance().MessageBox(MsgKind::Error, QStringLiteral("Can not save custom colors."), mbOK);
+        Dialogs::Instance().MessageBox(MsgKind::Error,
+                                       QStringLiteral("Can not save custom colors."), mbOK);
     return true;
 }
 
@@ -301,7 +309,8 @@ void SettingsStore::SaveOptionValues(const OptionsData &options)
     Check(FRegistry.CreateKey(key), FRegistry);
     for (const OptionTable::Row &row : OptionTable::Rows()) {
         if (row.key == OptionTable::Key::Options)
-            WriteNumber(FRegistry, key, QLatin1String(row.value), OptionTable::Get(options.values, row));
+            WriteNumber(FRegistry, key, QLatin1String(row.value),
+                        OptionTable::Get(options.values, row));
     }
 }
 
@@ -330,7 +339,8 @@ bool SettingsStore::LoadCustomColors(QList<QColor> &colors, bool save)
     if (save) {
         for (int i = 0; i < colors.size(); ++i) {
             const QColor &color = colors.at(i);
-            if (!FRegistry.WriteText(key, ColorValue(i), color.isValid() ? color.name() : QString()))
+            if (!FRegistry.WriteText(key, ColorValue(i),
+                                     color.isValid() ? color.name() : QString()))
                 return false;
         }
         return true;
@@ -375,8 +385,10 @@ bool SettingsStore::SaveBrowsers(const OptionsData &options)
     const QString key = KeyPath(BrowsersKey);
     try {
         Check(FRegistry.CreateKey(key), FRegistry);
-        const int index = options.browserIndex >= 0 && options.browserIndex < options.browsers.size()
-            ? options.browserIndex : -1;
+        const int index =
+            options.browserIndex >= 0 && options.browserIndex < options.browsers.size()
+            ? options.browserIndex
+            : -1;
         WriteNumber(FRegistry, key, IndxValue, index);
         for (int i = 0; i < options.browsers.size(); ++i)
             WriteText(FRegistry, key, BrowserValue(i), options.browsers.at(i));

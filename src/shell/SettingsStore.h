@@ -26,19 +26,19 @@ class SettingsStore {
 public:
     explicit SettingsStore(RegistryStore &registry);
 
-    static const QString BaseKey;   // "Software\Varo Software\Quillon 4.21\4.21"
+    static const QString BaseKey; // "Software\Varo Software\Quillon 4.21\4.21"
     // The full path of a key under the base key, as written.
     static QString KeyPath(const QString &subKey);
 
     // The splash text while the first-run setup works.
-    static const QString SetupMessage;   // "Setup Application ..."
+    static const QString SetupMessage; // "Setup Application ..."
 
     // What the first-run setup needs of the main window.
     struct FirstRunInput {
-        QFont font;                          // the editor's default font
-        QColor fontColor = Qt::black;        // its colour
-        QString webPagesDir;                 // the first working folder
-        QStringList browserSearchPaths;      // where to look for browsers; empty: PATH
+        QFont font;                     // the editor's default font
+        QColor fontColor = Qt::black;   // its colour
+        QString webPagesDir;            // the first working folder
+        QStringList browserSearchPaths; // where to look for browsers; empty: PATH
         // Records the finished setup in the setup table; false on failure.
         std::function<bool()> saveSetupDone;
     };

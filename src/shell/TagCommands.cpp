@@ -78,8 +78,8 @@ void TagCommands::sbCommentClick()
         return;
     }
     const QString text = FForm.Options().cbTagPrompt()
-                             ? QStringLiteral("<!-- Type your comment here -->")
-                             : QStringLiteral("<!--   -->");
+        ? QStringLiteral("<!-- Type your comment here -->")
+        : QStringLiteral("<!--   -->");
     InsertText(FForm, text, 5);
 }
 
@@ -106,8 +106,7 @@ void TagCommands::sbAlignRightClick()
 
 void TagCommands::sbAClick()
 {
-    QPointer<TfrmMDIChild> document =
-        FForm.DocumentCount() > 0 ? FForm.ActiveDocument() : nullptr;
+    QPointer<TfrmMDIChild> document = FForm.DocumentCount() > 0 ? FForm.ActiveDocument() : nullptr;
     if (!document) {
         FForm.ErrorBeep();
         return;
@@ -127,15 +126,14 @@ void TagCommands::sbAClick()
                 Dialogs::Instance().MessageBox(MsgKind::Error, error.Message(), mbOK);
                 return;
             } catch (const std::exception &error) {
-                Dialogs::Instance().MessageBox(MsgKind::Error,
-                                               QString::fromLocal8Bit(error.what()), mbOK);
+                Dialogs::Instance().MessageBox(MsgKind::Error, QString::fromLocal8Bit(error.what()),
+                                               mbOK);
                 return;
             }
         }
     }
     const QString text = QLatin1Char('<') + A + QLatin1Char(' ') + H + QStringLiteral("=\"")
-                         + prompt + QStringLiteral("\">") + selection + QStringLiteral("</") + A
-                         + QLatin1Char('>');
+        + prompt + QStringLiteral("\">") + selection + QStringLiteral("</") + A + QLatin1Char('>');
     InsertText(FForm, text, AnchorValueOffset);
     if (prompted && document)
         document->EditMemo->SetSelLength(int(prompt.size()));
@@ -143,8 +141,7 @@ void TagCommands::sbAClick()
 
 void TagCommands::sbIMAGEClick()
 {
-    QPointer<TfrmMDIChild> document =
-        FForm.DocumentCount() > 0 ? FForm.ActiveDocument() : nullptr;
+    QPointer<TfrmMDIChild> document = FForm.DocumentCount() > 0 ? FForm.ActiveDocument() : nullptr;
     if (!document) {
         FForm.ErrorBeep();
         return;

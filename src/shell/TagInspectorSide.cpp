@@ -25,8 +25,7 @@ TagInspectorSide::TagInspectorSide(QWidget &window, Workspace &workspace, QTabWi
                                    WindowPlacement &placement, QAction *menuItem)
     : FWindow(window), FWorkspace(workspace), FPages(pages), FLookupData(lookupData),
       FFileDialogs(fileDialogs), FPlacement(placement), FMenuItem(menuItem)
-{
-}
+{}
 
 void TagInspectorSide::ShowAtStart()
 {

@@ -22,8 +22,8 @@ public:
     // list that holds the inspector's tag groups; placement: the stored
     // placement of the inspector; menuItem: "mnuTagInspector".
     TagInspectorSide(QWidget &window, Workspace &workspace, QTabWidget &pages,
-                     TList3Dim &lookupData, FileDialogs &fileDialogs,
-                     WindowPlacement &placement, QAction *menuItem);
+                     TList3Dim &lookupData, FileDialogs &fileDialogs, WindowPlacement &placement,
+                     QAction *menuItem);
 
     // When the main window first shows: the inspector too, when the option
     // says so and start-up went well.

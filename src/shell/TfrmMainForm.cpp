@@ -55,8 +55,9 @@ TfrmMainForm::TfrmMainForm(QWidget *parent) : QMainWindow(parent)
     resize(630, 450);
     BuildForm();
     FFileCommands = std::make_unique<FileCommands>(
-        *this, FileCommands::Frame{*this, *MDIClient, WorkDir, CustomColors, *RecentFileList,
-                                   *mnuReopen, MenuItem(QStringLiteral("mnuReopenBreak"))});
+        *this,
+        FileCommands::Frame{*this, *MDIClient, WorkDir, CustomColors, *RecentFileList, *mnuReopen,
+                            MenuItem(QStringLiteral("mnuReopenBreak"))});
     FInspectorSide = std::make_unique<TagInspectorSide>(
         *this, *this, *TagGrpPageControl, *FLookupData, FFileCommands->FileDialogService(),
         InspectorPlacement, MenuItem(QStringLiteral("mnuTagInspector")));
@@ -98,9 +99,8 @@ void TfrmMainForm::BuildForm()
     FMainMenus = menus.Groups;
     FMenuState = std::make_unique<MainMenuState>(menus);
     mnuWindow->menuAction()->setVisible(false);
-    FWindowList = new WindowListMenu(mnuWindow, [this](TfrmMDIChild *document) {
-        BringToFront(document);
-    });
+    FWindowList =
+        new WindowListMenu(mnuWindow, [this](TfrmMDIChild *document) { BringToFront(document); });
 
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("pnlClient"));
@@ -111,8 +111,8 @@ void TfrmMainForm::BuildForm()
     pnlToolBar = ToolBarBuilder::Build(central);
     layout->addWidget(pnlToolBar);
     pnlTagNotebookBar = TagNotebookBuilder::Build(central);
-    TagGrpPageControl = pnlTagNotebookBar->findChild<QTabWidget *>(
-        QStringLiteral("TagGrpPageControl"));
+    TagGrpPageControl =
+        pnlTagNotebookBar->findChild<QTabWidget *>(QStringLiteral("TagGrpPageControl"));
     layout->addWidget(pnlTagNotebookBar);
 
     MDIClient = new DocumentArea(central);
@@ -262,8 +262,7 @@ void TfrmMainForm::MergeMenus()
 
 void TfrmMainForm::MergeMenus(TfrmMDIChild *active)
 {
-    MenuMerge::Apply(menuBar(), FMainMenus,
-                     active ? active->ChildMenus() : QList<MergedMenu>());
+    MenuMerge::Apply(menuBar(), FMainMenus, active ? active->ChildMenus() : QList<MergedMenu>());
     // Keeps the file items' shortcuts in step with the open documents.
     mnuFileClick();
 }

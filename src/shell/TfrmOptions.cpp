@@ -49,8 +49,7 @@ QColor EditColor(const QLineEdit *edit)
 
 } // namespace
 
-TfrmOptions::TfrmOptions(OptionsTarget *target, QWidget *parent)
-    : QDialog(parent), FTarget(target)
+TfrmOptions::TfrmOptions(OptionsTarget *target, QWidget *parent) : QDialog(parent), FTarget(target)
 {
     frmOptions = this;
     setObjectName(QStringLiteral("TfrmOptions"));
@@ -94,7 +93,8 @@ bool TfrmOptions::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
     const int key = type == QEvent::KeyPress || type == QEvent::KeyRelease
-        ? static_cast<QKeyEvent *>(event)->key() : 0;
+        ? static_cast<QKeyEvent *>(event)->key()
+        : 0;
     const bool doubleClick = type == QEvent::MouseButtonDblClick;
 
     if (watched == ui.cmbBrowser->lineEdit()) {
@@ -151,8 +151,14 @@ int TfrmOptions::Number(int OptionFields::*option) const
     return row >= 0 ? OptionValue(row) : FHeld.*option;
 }
 
-QColor TfrmOptions::EditorFontColor() const { return EditColor(ui.editFontColor); }
-QColor TfrmOptions::editBackColor() const { return EditColor(ui.editBackColor); }
+QColor TfrmOptions::EditorFontColor() const
+{
+    return EditColor(ui.editFontColor);
+}
+QColor TfrmOptions::editBackColor() const
+{
+    return EditColor(ui.editBackColor);
+}
 
 LiveOptionValues TfrmOptions::Values() const
 {
@@ -264,9 +270,11 @@ void TfrmOptions::FormDestroy()
     if (FSaveHandler) {
         const SaveResult saved = FSaveHandler(Data());
         if (!saved.options)
-            Dialogs::Instance().MessageBox(MsgKind::Error, QStringLiteral("Save Options Error"), mbOK);
+            Dialogs::Instance().MessageBox(MsgKind::Error, QStringLiteral("Save Options Error"),
+                                           mbOK);
         if (!saved.browsers)
-            Dialogs::Instance().MessageBox(MsgKind::Error, QStringLiteral("Save Browsers Error"), mbOK);
+            Dialogs::Instance().MessageBox(MsgKind::Error, QStringLiteral("Save Browsers Error"),
+                                           mbOK);
     }
     QCoreApplication::processEvents();
 }
@@ -381,8 +389,14 @@ void TfrmOptions::RecentFilesFailed()
 
 // ---------------------------------------------------------------- browsers
 
-void TfrmOptions::cmbBrowserDblClick() { AddBrowser(); }
-void TfrmOptions::sbSelectBrowserClick() { AddBrowser(); }
+void TfrmOptions::cmbBrowserDblClick()
+{
+    AddBrowser();
+}
+void TfrmOptions::sbSelectBrowserClick()
+{
+    AddBrowser();
+}
 
 void TfrmOptions::cmbBrowserKeyDown(int key)
 {
@@ -447,9 +461,9 @@ void TfrmOptions::DeleteBrowser(int index)
     ui.cmbBrowser->setCurrentIndex(index);
     // The key may have changed the text already: show the entry itself.
     ui.cmbBrowser->setEditText(ui.cmbBrowser->itemText(index));
-    if (Dialogs::Instance().MessageBox(MsgKind::Confirmation,
-                                       QStringLiteral("Do you want to delete this browser ?"),
-                                       mbYesNo) != mbYes)
+    if (Dialogs::Instance().MessageBox(
+            MsgKind::Confirmation, QStringLiteral("Do you want to delete this browser ?"), mbYesNo)
+        != mbYes)
         return;
     ui.cmbBrowser->removeItem(index);
     if (ui.cmbBrowser->count() > 0)
@@ -486,16 +500,29 @@ void TfrmOptions::PickFontColor()
 void TfrmOptions::PickBackColor()
 {
     // The restricted colour dialog, starting at silver.
-    if (const std::optional<QColor> color = Dialogs::Instance().ColorDialog(Silver, false, CustomColors()))
+    if (const std::optional<QColor> color =
+            Dialogs::Instance().ColorDialog(Silver, false, CustomColors()))
         PaintEdit(ui.editBackColor, *color);
 }
 
-void TfrmOptions::sbFontAttrClick() { RunFontDialog(); }
-void TfrmOptions::editFontNameClick() { RunFontDialog(); }
-void TfrmOptions::editFontSizeDblClick() { RunFontDialog(); }
+void TfrmOptions::sbFontAttrClick()
+{
+    RunFontDialog();
+}
+void TfrmOptions::editFontNameClick()
+{
+    RunFontDialog();
+}
+void TfrmOptions::editFontSizeDblClick()
+{
+    RunFontDialog();
+}
 // The font dialog has no colour of its own, so the font colour has its
 // colour dialog.
-void TfrmOptions::editFontColorDblClick() { PickFontColor(); }
+void TfrmOptions::editFontColorDblClick()
+{
+    PickFontColor();
+}
 
 void TfrmOptions::editFontNameKeyUp(int key)
 {
@@ -515,8 +542,14 @@ void TfrmOptions::editFontColorKeyUp(int key)
         PickFontColor();
 }
 
-void TfrmOptions::sbBackColorClick() { PickBackColor(); }
-void TfrmOptions::editBackColorDblClick() { PickBackColor(); }
+void TfrmOptions::sbBackColorClick()
+{
+    PickBackColor();
+}
+void TfrmOptions::editBackColorDblClick()
+{
+    PickBackColor();
+}
 
 void TfrmOptions::editBackColorKeyUp(int key)
 {

@@ -156,12 +156,12 @@ private:
     SaveHandler FSaveHandler;
     bool FDestroyed = false;
     LiveOptionValues FSnapshot;
-    QFont FFont;                       // the editor font, as the font dialog left it
+    QFont FFont; // the editor font, as the font dialog left it
     // The options without a control (the tips flag; the three bars while no
     // target is set).
     OptionFields FHeld;
-    int FBrowserKeyDownIndex = -1;     // the selected browser at the last key press
-    QList<QColor> FCustomColors;       // the custom colours while no target is set
+    int FBrowserKeyDownIndex = -1; // the selected browser at the last key press
+    QList<QColor> FCustomColors;   // the custom colours while no target is set
 };
 
 // The program's options dialog.

@@ -38,7 +38,7 @@ QIcon AlignmentIcon(Qt::Alignment alignment)
     }
     return QIcon(pixmap);
 }
-}
+} // namespace
 
 QFont ToolButtonFactory::GlyphFont(const QString &text, const QFont &base, int fontStyle)
 {

@@ -12,10 +12,10 @@ class QWidget;
 // How a button of the tool bar or the tag notebook bar looks besides its
 // glyph (the short text shown when there is no icon).
 struct ButtonLook {
-    const char *themeIcon = nullptr;   // desktop theme icon, tried first
-    int standardPixmap = -1;           // QStyle::StandardPixmap when the theme has none
-    QIcon (*drawIcon)() = nullptr;     // a drawn icon when neither exists
-    int fontStyle = 0;                 // GlyphStyle flags for the text
+    const char *themeIcon = nullptr; // desktop theme icon, tried first
+    int standardPixmap = -1;         // QStyle::StandardPixmap when the theme has none
+    QIcon (*drawIcon)() = nullptr;   // a drawn icon when neither exists
+    int fontStyle = 0;               // GlyphStyle flags for the text
 };
 
 enum GlyphStyle { gsItalic = 1, gsUnderline = 2, gsStrikeOut = 4 };

@@ -22,8 +22,8 @@ QString WorkState::FormatWindowPlacement(const WindowPlacement &p)
 {
     auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
     auto position = [](qint32 value) { return QString::number(value < 0 ? 1 : value); };
-    return QStringList{flag(p.Maximized), flag(p.StayOnTop), position(p.Left), position(p.Top),
-                       QString::number(p.Width), QString::number(p.Height)}
+    return QStringList{flag(p.Maximized), flag(p.StayOnTop),        position(p.Left),
+                       position(p.Top),   QString::number(p.Width), QString::number(p.Height)}
         .join(QLatin1Char(','));
 }
 
@@ -45,12 +45,23 @@ std::optional<WindowPlacement> WorkState::ParseWindowPlacement(const QString &te
             break;
         }
         switch (i) {
-        case 0: placement.Maximized = value == 1; break;
-        case 1: placement.StayOnTop = value == 1; break;
-        case 2: placement.Left = value; break;
-        case 3: placement.Top = value; break;
-        case 4: placement.Width = value; break;
-        default: break;
+        case 0:
+            placement.Maximized = value == 1;
+            break;
+        case 1:
+            placement.StayOnTop = value == 1;
+            break;
+        case 2:
+            placement.Left = value;
+            break;
+        case 3:
+            placement.Top = value;
+            break;
+        case 4:
+            placement.Width = value;
+            break;
+        default:
+            break;
         }
     }
     return placement;
@@ -102,9 +113,11 @@ bool WorkState::SaveWorkState(RegistryStore &registry) const
     main.StayOnTop = false;
     const bool saved = registry.WriteText(key, QStringLiteral("Dir"), dir)
         && registry.WriteText(key, QStringLiteral("Main Form"), FormatWindowPlacement(main))
-        && registry.WriteText(key, QStringLiteral("Tag Inspector"), FormatWindowPlacement(InspectorPlacement));
+        && registry.WriteText(key, QStringLiteral("Tag Inspector"),
+                              FormatWindowPlacement(InspectorPlacement));
     if (!saved) {
-        FatalErrorText() = QStringLiteral("Can not save work info: %1").arg(ErrorReason(registry.LastError()));
+        FatalErrorText() =
+            QStringLiteral("Can not save work info: %1").arg(ErrorReason(registry.LastError()));
         return false;
     }
     return true;

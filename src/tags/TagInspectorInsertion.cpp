@@ -28,13 +28,14 @@ void TagInspectorInsertion::InsertInspectorTag(Workspace &workspace, const TagRe
         workspace.RunMainCommand(MainCommand::sbComment);
         return;
     }
-    const QString close = tag.DoubleSideTag ? QStringLiteral("</") + T + QLatin1Char('>')
-                                            : QString();
+    const QString close =
+        tag.DoubleSideTag ? QStringLiteral("</") + T + QLatin1Char('>') : QString();
     QString open;
     try {
         open = QLatin1Char('<') + T
-               + TagInspectorRules::GenerateAttributes(tag, attributes, rows, options.cbAttrUpperCase())
-               + QLatin1Char('>');
+            + TagInspectorRules::GenerateAttributes(tag, attributes, rows,
+                                                    options.cbAttrUpperCase())
+            + QLatin1Char('>');
     } catch (...) {
         RaiseError(QStringLiteral("Can not insert a tag: %1"), CaughtErrorText());
     }
@@ -70,7 +71,7 @@ void TagInspectorInsertion::InsertInspectorAttributes(Workspace &workspace, cons
         InsertText(workspace, QString(), -1);
         return;
     }
-    const QString text =
-        TagInspectorRules::GenerateAttributes(tag, attributes, rows, workspace.Options().cbAttrUpperCase());
+    const QString text = TagInspectorRules::GenerateAttributes(
+        tag, attributes, rows, workspace.Options().cbAttrUpperCase());
     InsertText(workspace, text, int(text.size()) + 1);
 }

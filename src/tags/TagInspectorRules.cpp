@@ -29,8 +29,8 @@ constexpr std::array<DocTypeVersion, 3> DocTypeVersions{{
 
 // The sixteen standard colour names; QColor knows their values.
 constexpr std::array<const char *, 16> StandardColors{
-    "Black", "Maroon", "Green", "Olive", "Navy", "Purple", "Teal", "Gray",
-    "Silver", "Red", "Lime", "Yellow", "Blue", "Fuchsia", "Aqua", "White"};
+    "Black",  "Maroon", "Green", "Olive",  "Navy", "Purple",  "Teal", "Gray",
+    "Silver", "Red",    "Lime",  "Yellow", "Blue", "Fuchsia", "Aqua", "White"};
 
 bool IsCanEditColor(const AttrRecord &attribute)
 {
@@ -115,8 +115,7 @@ QString TagInspectorRules::ColorText(const QString &name)
 
 QString TagInspectorRules::GenerateAttributes(const TagRecord &tag,
                                               const QList<AttrRecord> &attributes,
-                                              const QList<InspectorRowState> &rows,
-                                              bool attrUpper)
+                                              const QList<InspectorRowState> &rows, bool attrUpper)
 {
     QString result;
     try {
@@ -152,8 +151,7 @@ QString TagInspectorRules::GenerateAttributes(const TagRecord &tag,
                 for (const DocTypeVersion &doc : DocTypeVersions) {
                     if (V.trimmed().compare(QLatin1String(doc.version), Qt::CaseInsensitive) == 0) {
                         result = AttrCase(QStringLiteral(" HTML PUBLIC \"")
-                                              + QLatin1String(doc.identifier)
-                                              + QLatin1Char('"'),
+                                              + QLatin1String(doc.identifier) + QLatin1Char('"'),
                                           attrUpper);
                         break;
                     }

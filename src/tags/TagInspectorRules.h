@@ -11,8 +11,8 @@
 
 // What the user set in one row of the Tag Inspector's attribute grid.
 struct InspectorRowState {
-    bool Included = false;          // the row's "Include" check box
-    QString Value;                  // the text of the value cell
+    bool Included = false; // the row's "Include" check box
+    QString Value;         // the text of the value cell
     // The text of the row's drop-down list, for rows that have one. A
     // colour is written from it rather than from the value cell.
     std::optional<QString> ListText;

@@ -39,9 +39,8 @@ constexpr int ValueCol = 2;
 TfrmTagInspector::TfrmTagInspector(Workspace &workspace, TDataMod &dataMod, InspectorHost &host,
                                    QWidget *parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
-      TagInspectorControls(TagInspectorFormBuilder::Build(*this)),
-      FWorkspace(workspace), FDataMod(dataMod), FHost(host),
-      FInsertion(workspace, dataMod.Store())
+      TagInspectorControls(TagInspectorFormBuilder::Build(*this)), FWorkspace(workspace),
+      FDataMod(dataMod), FHost(host), FInsertion(workspace, dataMod.Store())
 {
     setObjectName(QStringLiteral("frmTagInspector"));
     setWindowTitle(QStringLiteral("Tag Inspector"));
@@ -114,7 +113,8 @@ void TfrmTagInspector::FormCreate()
     } catch (...) {
         // The first failure of the start-up is the one worth reporting.
         if (FatalErrorText().isEmpty())
-            FatalErrorText() = QStringLiteral("Can not create Tag Inspector: %1").arg(CaughtErrorText());
+            FatalErrorText() =
+                QStringLiteral("Can not create Tag Inspector: %1").arg(CaughtErrorText());
     }
 
     // A size change lets the aligned panels lay themselves out.
@@ -153,14 +153,14 @@ bool TfrmTagInspector::LoadTagGroups()
         }
     } catch (...) {
         if (FatalErrorText().isEmpty())
-            FatalErrorText() = QStringLiteral("Can not load tag filter box: %1").arg(CaughtErrorText());
+            FatalErrorText() =
+                QStringLiteral("Can not load tag filter box: %1").arg(CaughtErrorText());
         loaded = false;
     }
     // The groups are read once; the lookup list keeps them from here on.
     try {
         store.Close(TagStore::Table::TagGrp);
-    } catch (...) {
-    }
+    } catch (...) {}
     return loaded;
 }
 
@@ -383,7 +383,7 @@ bool TfrmTagInspector::eventFilter(QObject *watched, QEvent *event)
             return paste;
         }
         if (paste)
-            return true;  // pasted when the key comes up
+            return true; // pasted when the key comes up
         if (key->key() == Qt::Key_Space && AttrGrid->Col() == IncludeCol) {
             if (QCheckBox *include = IncludeBox(AttrGrid->Row()))
                 include->toggle();
@@ -391,8 +391,7 @@ bool TfrmTagInspector::eventFilter(QObject *watched, QEvent *event)
         }
         return false;
     }
-    if (press && qobject_cast<QComboBox *>(watched)
-        && !(key->modifiers() & Qt::AltModifier))
+    if (press && qobject_cast<QComboBox *>(watched) && !(key->modifiers() & Qt::AltModifier))
         return ValueComboKeyDown(key->key());
     return QWidget::eventFilter(watched, event);
 }
@@ -402,4 +401,3 @@ void TfrmTagInspector::closeEvent(QCloseEvent *event)
     QWidget::closeEvent(event);
     FormClose();
 }
-

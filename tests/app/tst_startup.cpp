@@ -1,24 +1,24 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/StartUp.h"
-#include "platform/FatalErrorText.h"
-#include "support/ScriptedDialogs.h"
-#include "platform/SingleInstanceGuard.h"
-#include "shell/TfrmMainForm.h"
-#include "tags/TfrmTagInspector.h"
-#include "shell/RecentFiles.h"
-#include "shell/TfrmOptions.h"
 #include "editor/PageFiles.h"
+#include "platform/FatalErrorText.h"
+#include "platform/SingleInstanceGuard.h"
+#include "shell/RecentFiles.h"
+#include "shell/TfrmMainForm.h"
+#include "shell/TfrmOptions.h"
+#include "support/ScriptedDialogs.h"
 #include "support/ShippedTables.h"
+#include "tags/TfrmTagInspector.h"
 #include <QCheckBox>
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QLocalServer>
-#include <QTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLocalServer>
 #include <QTest>
+#include <QTimer>
 
 class TestStartUp : public QObject {
     Q_OBJECT
@@ -51,10 +51,11 @@ void TestStartUp::startsInOrderAndShowsTheMainWindow()
     QVERIFY(startUp.MainForm());
     QCOMPARE(startUp.MainForm()->windowTitle(), QStringLiteral("Quillon HTML Editor"));
     // The first start sets the settings up.
-    QCOMPARE(messages, (QStringList{QStringLiteral("Initializing Tag Inspector ..."),
-                                    QStringLiteral("Setup Application ..."),
-                                    QStringLiteral("Creating Application Environment ..."),
-                                    QStringLiteral("Almost Done ...")}));
+    QCOMPARE(messages,
+             (QStringList{QStringLiteral("Initializing Tag Inspector ..."),
+                          QStringLiteral("Setup Application ..."),
+                          QStringLiteral("Creating Application Environment ..."),
+                          QStringLiteral("Almost Done ...")}));
     QVERIFY(FatalErrorText().isEmpty());
     QVERIFY(frmTagInspector);
     QVERIFY(startUp.SplashMilliseconds() < 3000);
@@ -63,7 +64,8 @@ void TestStartUp::startsInOrderAndShowsTheMainWindow()
 void TestStartUp::aSecondStartKeepsOptionsRecentFilesAndPlacement()
 {
     ScriptedDialogs dialogs;
-    const QString page = QDir(qEnvironmentVariable("QUILLON_HOME")).filePath(QStringLiteral("Index.htm"));
+    const QString page =
+        QDir(qEnvironmentVariable("QUILLON_HOME")).filePath(QStringLiteral("Index.htm"));
     {
         QFile file(page);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -121,7 +123,8 @@ void TestStartUp::aFatalStartEndsWithAFailureStatus()
     // Should the window never be activated, the run still ends.
     QTimer::singleShot(10000, qApp, [] { QApplication::exit(0); });
     QCOMPARE(startUp.Run(), 1);
-    QVERIFY(dialogs.Messages().value(0).text.startsWith(QStringLiteral("Fatal error occured.\rCan not find LINKS.DB")));
+    QVERIFY(dialogs.Messages().value(0).text.startsWith(
+        QStringLiteral("Fatal error occured.\rCan not find LINKS.DB")));
     FatalErrorText().clear();
 }
 
@@ -140,7 +143,8 @@ void TestStartUp::aRunningCopyThatDoesNotAnswerKeepsThisOneFromStarting()
     QCOMPARE(startUp.ExitCode(), 1);
     QVERIFY(!startUp.MainForm());
     QCOMPARE(dialogs.Messages().size(), 1);
-    QVERIFY(dialogs.Messages().first().text.startsWith(QStringLiteral("Quillon is already running but does not answer.")));
+    QVERIFY(dialogs.Messages().first().text.startsWith(
+        QStringLiteral("Quillon is already running but does not answer.")));
 }
 
 void TestStartUp::splashStaysUpForItsMinimum()

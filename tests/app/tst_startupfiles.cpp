@@ -3,8 +3,8 @@
 #include "app/StartUp.h"
 #include "editor/TfrmMDIChild.h"
 #include "platform/FatalErrorText.h"
-#include "support/ScriptedDialogs.h"
 #include "shell/TfrmMainForm.h"
+#include "support/ScriptedDialogs.h"
 
 #include "support/ShippedTables.h"
 #include <QDir>
@@ -47,7 +47,8 @@ void TestStartUpFiles::commandLineFilesOpenAfterStartUp()
     ScriptedDialogs dialogs;
     StartUpParameters parameters;
     parameters.splashMinimumMs = 0;
-    parameters.fileNames = {WritePage(QStringLiteral("One.htm")), WritePage(QStringLiteral("two.htm"))};
+    parameters.fileNames = {WritePage(QStringLiteral("One.htm")),
+                            WritePage(QStringLiteral("two.htm"))};
     StartUp startUp(parameters);
     QVERIFY(startUp.Prepare());
     TfrmMainForm *form = startUp.MainForm();

@@ -1,14 +1,14 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/EditorFixture.h"
 #include "editor/AttributeItems.h"
 #include "editor/ChildCommandTable.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
+#include "support/EditorFixture.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QMdiArea>
+#include <QMenu>
 #include <QtTest>
 
 class TestAttributeItems : public EditorFixture {
@@ -34,8 +34,8 @@ void TestAttributeItems::build_data()
     QTest::newRow("CLEAR=ALL upper") << "mnuALL" << true << true << " CLEAR=ALL" << -1;
     QTest::newRow("CLEAR=ALL lower") << "mnuALL" << false << true << " clear=all" << -1;
     QTest::newRow("VALIGN=TOP lower") << "mnuVALIGNTOP" << false << false << " valign=top" << -1;
-    QTest::newRow("ALIGN=ABSMIDDLE upper") << "mnuALIGNABSMIDDLE" << true << false
-                                           << " ALIGN=ABSMIDDLE" << -1;
+    QTest::newRow("ALIGN=ABSMIDDLE upper")
+        << "mnuALIGNABSMIDDLE" << true << false << " ALIGN=ABSMIDDLE" << -1;
     QTest::newRow("NOSHADE lower") << "mnuNOSHADE" << false << true << " noshade" << -1;
 
     // Empty quoted values put the caret between the quotes.
@@ -45,13 +45,15 @@ void TestAttributeItems::build_data()
     QTest::newRow("HREF") << "mnuHREEF" << true << true << " HREF=\"\"" << 7;
     QTest::newRow("list VALUE") << "mnuVALUE" << true << true << " VALUE=\"\"" << 8;
     QTest::newRow("form VALUE") << "VALUE1" << true << true << " VALUE=" << -1;
-    QTest::newRow("CELLSPACING lower") << "mnuCELLSPACING" << false << true << " cellspacing=" << -1;
+    QTest::newRow("CELLSPACING lower")
+        << "mnuCELLSPACING" << false << true << " cellspacing=" << -1;
 
     // Page attributes: a sample value with the prompt, an empty one without.
     QTest::newRow("TEXT prompt, upper") << "mnuTEXT" << true << true << " TEXT=\"#FFFFFF\" " << -1;
     QTest::newRow("TEXT prompt, lower: sample keeps its case")
         << "mnuTEXT" << false << true << " text=\"#FFFFFF\" " << -1;
-    QTest::newRow("BGCOLOR prompt") << "mnuBGCOLOR" << true << true << " BGCOLOR=\"#000000\" " << -1;
+    QTest::newRow("BGCOLOR prompt")
+        << "mnuBGCOLOR" << true << true << " BGCOLOR=\"#000000\" " << -1;
     QTest::newRow("BGCOLOR no prompt: caret after #")
         << "mnuBGCOLOR" << true << false << " BGCOLOR=\"#\"" << 11;
     QTest::newRow("LINK no prompt, lower") << "mnuBODYLINK" << false << false << " link=\"#\"" << 8;
@@ -82,35 +84,62 @@ void TestAttributeItems::everyItemIsInTheTagsMenu_data()
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("submenu");
     const char *items[][2] = {
-        {"mnuBACKGROUND", "mnuPageAttributes"}, {"mnuBGCOLOR", "mnuPageAttributes"},
-        {"mnuTEXT", "mnuPageAttributes"}, {"mnuBODYLINK", "mnuPageAttributes"},
-        {"mnuALINK", "mnuPageAttributes"}, {"mnuVLINK", "mnuPageAttributes"},
+        {"mnuBACKGROUND", "mnuPageAttributes"},
+        {"mnuBGCOLOR", "mnuPageAttributes"},
+        {"mnuTEXT", "mnuPageAttributes"},
+        {"mnuBODYLINK", "mnuPageAttributes"},
+        {"mnuALINK", "mnuPageAttributes"},
+        {"mnuVLINK", "mnuPageAttributes"},
         {"mnuVALUE", "mnuListAttributes"},
-        {"mnuALT", "mnuImageAttributes"}, {"mnuHEIGHT", "mnuImageAttributes"},
-        {"mnuHSPACE", "mnuImageAttributes"}, {"mnuISMAP", "mnuImageAttributes"},
-        {"mnuLOWSRC", "mnuImageAttributes"}, {"mnuSRC", "mnuImageAttributes"},
+        {"mnuALT", "mnuImageAttributes"},
+        {"mnuHEIGHT", "mnuImageAttributes"},
+        {"mnuHSPACE", "mnuImageAttributes"},
+        {"mnuISMAP", "mnuImageAttributes"},
+        {"mnuLOWSRC", "mnuImageAttributes"},
+        {"mnuSRC", "mnuImageAttributes"},
         {"mnuVSPACE", "mnuImageAttributes"},
-        {"mnuACTION", "mnuFormAttributes"}, {"CHECKED1", "mnuFormAttributes"},
-        {"mnuCOLS", "mnuFormAttributes"}, {"MAXLENGTH1", "mnuFormAttributes"},
-        {"mnuMETHOD", "mnuFormAttributes"}, {"MULTIPLE1", "mnuFormAttributes"},
-        {"mnuROWS", "mnuFormAttributes"}, {"VALUE1", "mnuFormAttributes"},
-        {"mnuBORDER", "mnuTableAttributes"}, {"mnuCELLPADDING", "mnuTableAttributes"},
-        {"mnuCELLSPACING", "mnuTableAttributes"}, {"mnuCOLSPAN", "mnuTableAttributes"},
+        {"mnuACTION", "mnuFormAttributes"},
+        {"CHECKED1", "mnuFormAttributes"},
+        {"mnuCOLS", "mnuFormAttributes"},
+        {"MAXLENGTH1", "mnuFormAttributes"},
+        {"mnuMETHOD", "mnuFormAttributes"},
+        {"MULTIPLE1", "mnuFormAttributes"},
+        {"mnuROWS", "mnuFormAttributes"},
+        {"VALUE1", "mnuFormAttributes"},
+        {"mnuBORDER", "mnuTableAttributes"},
+        {"mnuCELLPADDING", "mnuTableAttributes"},
+        {"mnuCELLSPACING", "mnuTableAttributes"},
+        {"mnuCOLSPAN", "mnuTableAttributes"},
         {"mnuROWSPAN", "mnuTableAttributes"},
-        {"mnuALL", "mnuCLEAR"}, {"mnuCLEARLEFT", "mnuCLEAR"}, {"mnuCLEARRIGHT", "mnuCLEAR"},
+        {"mnuALL", "mnuCLEAR"},
+        {"mnuCLEARLEFT", "mnuCLEAR"},
+        {"mnuCLEARRIGHT", "mnuCLEAR"},
         {"mnuNOSHADE", "mnuOtherAttributes"},
-        {"mnuABSBOTTOM", "mnuALIGN"}, {"mnuALIGNABSMIDDLE", "mnuALIGN"},
-        {"mnuALIGNBASELINE", "mnuALIGN"}, {"mnuABOTTOM", "mnuALIGN"},
-        {"mnuALIGNMIDDLE", "mnuALIGN"}, {"mnuALIGNTEXTTOP", "mnuALIGN"}, {"mnuALIGNTOP", "mnuALIGN"},
-        {"mnuAttrClass", "mnuCommonAttributes"}, {"mnuHREEF", "mnuCommonAttributes"},
-        {"mnuID", "mnuCommonAttributes"}, {"mnuLANG", "mnuCommonAttributes"},
-        {"mnuMETHODS", "mnuCommonAttributes"}, {"mnuAttrNAME", "mnuCommonAttributes"},
-        {"mnuNOWRAP", "mnuCommonAttributes"}, {"mnuREL", "mnuCommonAttributes"},
-        {"mnuREV", "mnuCommonAttributes"}, {"mnuSIZE", "mnuCommonAttributes"},
-        {"mnuAttrTITLE", "mnuCommonAttributes"}, {"mnuType", "mnuCommonAttributes"},
-        {"mnuURN", "mnuCommonAttributes"}, {"mnuWIDTH", "mnuCommonAttributes"},
-        {"mnuBASELINE", "mnuVALIGN"}, {"mnuVBOTTOM", "mnuVALIGN"},
-        {"mnuVALIGNMIDDLE", "mnuVALIGN"}, {"mnuVALIGNTOP", "mnuVALIGN"},
+        {"mnuABSBOTTOM", "mnuALIGN"},
+        {"mnuALIGNABSMIDDLE", "mnuALIGN"},
+        {"mnuALIGNBASELINE", "mnuALIGN"},
+        {"mnuABOTTOM", "mnuALIGN"},
+        {"mnuALIGNMIDDLE", "mnuALIGN"},
+        {"mnuALIGNTEXTTOP", "mnuALIGN"},
+        {"mnuALIGNTOP", "mnuALIGN"},
+        {"mnuAttrClass", "mnuCommonAttributes"},
+        {"mnuHREEF", "mnuCommonAttributes"},
+        {"mnuID", "mnuCommonAttributes"},
+        {"mnuLANG", "mnuCommonAttributes"},
+        {"mnuMETHODS", "mnuCommonAttributes"},
+        {"mnuAttrNAME", "mnuCommonAttributes"},
+        {"mnuNOWRAP", "mnuCommonAttributes"},
+        {"mnuREL", "mnuCommonAttributes"},
+        {"mnuREV", "mnuCommonAttributes"},
+        {"mnuSIZE", "mnuCommonAttributes"},
+        {"mnuAttrTITLE", "mnuCommonAttributes"},
+        {"mnuType", "mnuCommonAttributes"},
+        {"mnuURN", "mnuCommonAttributes"},
+        {"mnuWIDTH", "mnuCommonAttributes"},
+        {"mnuBASELINE", "mnuVALIGN"},
+        {"mnuVBOTTOM", "mnuVALIGN"},
+        {"mnuVALIGNMIDDLE", "mnuVALIGN"},
+        {"mnuVALIGNTOP", "mnuVALIGN"},
     };
     for (const auto &row : items)
         QTest::newRow(row[0]) << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1]);

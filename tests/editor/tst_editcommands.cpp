@@ -1,9 +1,9 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/EditorFixture.h"
 #include "editor/EditCommands.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
+#include "support/EditorFixture.h"
 
 #include <QApplication>
 #include <QClipboard>

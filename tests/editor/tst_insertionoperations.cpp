@@ -1,9 +1,9 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/EditorFixture.h"
 #include "editor/InsertionOperations.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
+#include "support/EditorFixture.h"
 
 #include <QPointer>
 #include <QTimer>
@@ -161,10 +161,12 @@ void TestInsertionOperations::pairWithoutSelection_data()
     const QString term = QStringLiteral("Term and term's definition go here");
     QTest::newRow("prompt on") << true << term << "ab<DL>" + term + "</DL>cd";
     QTest::newRow("prompt off") << false << term << "ab<DL></DL>cd";
-    QTest::newRow("prompt on, default trimmed")
-        << true << "\t  " + term + " \r\n" << "ab<DL>" + term + "</DL>cd";
-    QTest::newRow("prompt on, blanks only") << true << " \t\r\n " << "ab<DL></DL>cd";
-    QTest::newRow("prompt on, empty default") << true << "" << "ab<DL></DL>cd";
+    QTest::newRow("prompt on, default trimmed") << true << "\t  " + term + " \r\n"
+                                                << "ab<DL>" + term + "</DL>cd";
+    QTest::newRow("prompt on, blanks only") << true << " \t\r\n "
+                                            << "ab<DL></DL>cd";
+    QTest::newRow("prompt on, empty default") << true << ""
+                                              << "ab<DL></DL>cd";
 }
 
 void TestInsertionOperations::pairWithoutSelection()
@@ -216,7 +218,8 @@ void TestInsertionOperations::insertAroundUsesGivenTexts()
     QCOMPARE(child->EditMemo->SelStart(), 1 + 11);
 
     child->EditMemo->SetSelection(12, 4); // "Link"
-    InsertAround(*FWorkspace, QStringLiteral("<B>"), QStringLiteral("</B>"), QStringLiteral("ignored"));
+    InsertAround(*FWorkspace, QStringLiteral("<B>"), QStringLiteral("</B>"),
+                 QStringLiteral("ignored"));
     QCOMPARE(child->EditMemo->Text(), QStringLiteral("x<A HREF=\"\"><B>Link</B> text</A>y"));
     QCOMPARE(child->EditMemo->SelStart(), 23);
 }
@@ -257,7 +260,8 @@ void TestInsertionOperations::trimRemovesBlanksAndControls()
     QCOMPARE(TrimBlanksAndControls(QStringLiteral("\x01\t a b \x1f\r\n")), QStringLiteral("a b"));
     QCOMPARE(TrimBlanksAndControls(QStringLiteral(" \x7f ")), QStringLiteral("\x7f"));
     // A no-break space is not a blank here.
-    QCOMPARE(TrimBlanksAndControls(QString::fromUtf8("\u00a0x\u00a0")), QString::fromUtf8("\u00a0x\u00a0"));
+    QCOMPARE(TrimBlanksAndControls(QString::fromUtf8("\u00a0x\u00a0")),
+             QString::fromUtf8("\u00a0x\u00a0"));
     QCOMPARE(TrimBlanksAndControls(QStringLiteral("   ")), QString());
 }
 

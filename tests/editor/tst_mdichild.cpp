@@ -1,8 +1,8 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/FakeWorkspace.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
+#include "support/FakeWorkspace.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QAction>
@@ -129,17 +129,28 @@ void TestMDIChild::menuItems_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QKeySequence>("shortcut");
     const auto key = [](const char *text) { return QKeySequence(QString::fromLatin1(text)); };
-    QTest::newRow("undo") << 0 << "mnuUndo" << "&Undo" << key("Ctrl+Z");
-    QTest::newRow("cut") << 0 << "mnuCut" << "Cu&t" << key("Ctrl+X");
-    QTest::newRow("copy") << 0 << "mnuCopy" << "&Copy" << key("Ctrl+C");
-    QTest::newRow("paste") << 0 << "mnuPaste" << "&Paste" << key("Ctrl+V");
-    QTest::newRow("clear") << 0 << "mnuClear" << "Clea&r" << QKeySequence();
-    QTest::newRow("select all") << 0 << "mnuSelectAll" << "Select A&ll" << key("Ctrl+A");
-    QTest::newRow("find") << 1 << "mnuFind" << "&Find ..." << key("Ctrl+F");
-    QTest::newRow("find next") << 1 << "mnuFindNext" << "Find &Next" << key("F3");
-    QTest::newRow("replace") << 1 << "mnuReplace" << "&Replace ..." << key("Ctrl+H");
-    QTest::newRow("incremental") << 1 << "mnuIncrSearch" << "&Incremental Search" << key("Ctrl+I");
-    QTest::newRow("go to line") << 1 << "mnuGoToLine" << "&Go To Line Number ..." << key("Ctrl+G");
+    QTest::newRow("undo") << 0 << "mnuUndo"
+                          << "&Undo" << key("Ctrl+Z");
+    QTest::newRow("cut") << 0 << "mnuCut"
+                         << "Cu&t" << key("Ctrl+X");
+    QTest::newRow("copy") << 0 << "mnuCopy"
+                          << "&Copy" << key("Ctrl+C");
+    QTest::newRow("paste") << 0 << "mnuPaste"
+                           << "&Paste" << key("Ctrl+V");
+    QTest::newRow("clear") << 0 << "mnuClear"
+                           << "Clea&r" << QKeySequence();
+    QTest::newRow("select all") << 0 << "mnuSelectAll"
+                                << "Select A&ll" << key("Ctrl+A");
+    QTest::newRow("find") << 1 << "mnuFind"
+                          << "&Find ..." << key("Ctrl+F");
+    QTest::newRow("find next") << 1 << "mnuFindNext"
+                               << "Find &Next" << key("F3");
+    QTest::newRow("replace") << 1 << "mnuReplace"
+                             << "&Replace ..." << key("Ctrl+H");
+    QTest::newRow("incremental") << 1 << "mnuIncrSearch"
+                                 << "&Incremental Search" << key("Ctrl+I");
+    QTest::newRow("go to line") << 1 << "mnuGoToLine"
+                                << "&Go To Line Number ..." << key("Ctrl+G");
 }
 
 void TestMDIChild::menuItems()
@@ -225,25 +236,63 @@ void TestMDIChild::tagItemsForward_data()
         const char *item;
         MainCommand command;
     } pairs[] = {
-        {"mnuHTML", MC::sbHTML}, {"mnuHEAD", MC::sbHEAD}, {"mnuBODY", MC::sbBODY},
-        {"mnuTITLE", MC::sbTITLE}, {"mnuP", MC::sbParagraph}, {"mnISINDEX", MC::sbISINDEX},
-        {"mnuH1", MC::sbH1}, {"mnuH2", MC::sbH2}, {"mnuH3", MC::sbH3}, {"mnuH4", MC::sbH4},
-        {"mnuH5", MC::sbH5}, {"mnuH6", MC::sbH6}, {"mnuA", MC::sbA}, {"mnuLinkLink", MC::sbLink},
-        {"mnuDD", MC::sbDD}, {"mnuDIR", MC::sbDIR}, {"mnuDT", MC::sbDT}, {"mnuMENU", MC::sbMENU},
-        {"mnuOL", MC::sbOL}, {"mnuUL", MC::sbUL}, {"mnuB", MC::sbB},
-        {"mnuBASEFONT", MC::sbBASEFONT}, {"mnuCENTER", MC::sbCenter}, {"mnuCITE", MC::sbCITE},
-        {"mnuCODE", MC::sbCODE}, {"mnuDFN", MC::sbDFN}, {"mnuEM", MC::sbEM},
-        {"mnuFONT", MC::sbFONT}, {"mnuI", MC::sbI}, {"mnuKBD", MC::sbKBD},
-        {"mnuSAMP", MC::sbSAMP}, {"mnuSTRONG", MC::sbSTRONG}, {"mnuTT", MC::sbTT},
-        {"mnuVAR", MC::sbVAR}, {"mnuIMG", MC::sbIMAGE}, {"mnuFORMTag", MC::sbFORM},
-        {"mnuINPUT", MC::sbINPUT}, {"mnuOPTION", MC::sbOPTION}, {"mnuSELECT", MC::sbSELECT},
-        {"mnuTEXTAREA", MC::sbTEXTAREA}, {"mnuCAPTION", MC::sbCAPTION},
-        {"mnuTABLE_TAG", MC::sbTABLE}, {"mnuTD", MC::sbTD}, {"mnuTH", MC::sbTH},
-        {"mnuTR", MC::sbTR}, {"mnuComment", MC::sbComment}, {"mnuADDRESS", MC::sbAddress},
-        {"mnuBLINK", MC::sbBLINK}, {"mnuBLOCKQOUTE", MC::sbBQ}, {"mnuBR", MC::sbBR},
-        {"mnuMainHR", MC::sbHR}, {"mnuNOBR", MC::sbNOBR}, {"mnuPRE", MC::sbPRE},
-        {"mnuWBR", MC::sbWBR}, {"mnuAlignCenter", MC::sbAlignCenter},
-        {"mnuAlignLeft", MC::sbAlignLeft}, {"mnuRight", MC::sbAlignRight},
+        {"mnuHTML", MC::sbHTML},
+        {"mnuHEAD", MC::sbHEAD},
+        {"mnuBODY", MC::sbBODY},
+        {"mnuTITLE", MC::sbTITLE},
+        {"mnuP", MC::sbParagraph},
+        {"mnISINDEX", MC::sbISINDEX},
+        {"mnuH1", MC::sbH1},
+        {"mnuH2", MC::sbH2},
+        {"mnuH3", MC::sbH3},
+        {"mnuH4", MC::sbH4},
+        {"mnuH5", MC::sbH5},
+        {"mnuH6", MC::sbH6},
+        {"mnuA", MC::sbA},
+        {"mnuLinkLink", MC::sbLink},
+        {"mnuDD", MC::sbDD},
+        {"mnuDIR", MC::sbDIR},
+        {"mnuDT", MC::sbDT},
+        {"mnuMENU", MC::sbMENU},
+        {"mnuOL", MC::sbOL},
+        {"mnuUL", MC::sbUL},
+        {"mnuB", MC::sbB},
+        {"mnuBASEFONT", MC::sbBASEFONT},
+        {"mnuCENTER", MC::sbCenter},
+        {"mnuCITE", MC::sbCITE},
+        {"mnuCODE", MC::sbCODE},
+        {"mnuDFN", MC::sbDFN},
+        {"mnuEM", MC::sbEM},
+        {"mnuFONT", MC::sbFONT},
+        {"mnuI", MC::sbI},
+        {"mnuKBD", MC::sbKBD},
+        {"mnuSAMP", MC::sbSAMP},
+        {"mnuSTRONG", MC::sbSTRONG},
+        {"mnuTT", MC::sbTT},
+        {"mnuVAR", MC::sbVAR},
+        {"mnuIMG", MC::sbIMAGE},
+        {"mnuFORMTag", MC::sbFORM},
+        {"mnuINPUT", MC::sbINPUT},
+        {"mnuOPTION", MC::sbOPTION},
+        {"mnuSELECT", MC::sbSELECT},
+        {"mnuTEXTAREA", MC::sbTEXTAREA},
+        {"mnuCAPTION", MC::sbCAPTION},
+        {"mnuTABLE_TAG", MC::sbTABLE},
+        {"mnuTD", MC::sbTD},
+        {"mnuTH", MC::sbTH},
+        {"mnuTR", MC::sbTR},
+        {"mnuComment", MC::sbComment},
+        {"mnuADDRESS", MC::sbAddress},
+        {"mnuBLINK", MC::sbBLINK},
+        {"mnuBLOCKQOUTE", MC::sbBQ},
+        {"mnuBR", MC::sbBR},
+        {"mnuMainHR", MC::sbHR},
+        {"mnuNOBR", MC::sbNOBR},
+        {"mnuPRE", MC::sbPRE},
+        {"mnuWBR", MC::sbWBR},
+        {"mnuAlignCenter", MC::sbAlignCenter},
+        {"mnuAlignLeft", MC::sbAlignLeft},
+        {"mnuRight", MC::sbAlignRight},
     };
     for (const auto &pair : pairs)
         QTest::newRow(pair.item) << QString::fromLatin1(pair.item) << int(pair.command);
@@ -267,7 +316,8 @@ void TestMDIChild::ownTagItems()
     FWorkspace->options.tagPrompt = true;
     TfrmMDIChild *child = FWorkspace->OpenDocument();
     Item(child, "mnuDL")->trigger();
-    QCOMPARE(child->EditMemo->Text(), QStringLiteral("<DL>Term and term's definition go here</DL>"));
+    QCOMPARE(child->EditMemo->Text(),
+             QStringLiteral("<DL>Term and term's definition go here</DL>"));
     QCOMPARE(child->EditMemo->SelStart(), 4);
     QCOMPARE(Item(child, "mnuDL")->text(), QStringLiteral("<&DL>"));
 
@@ -292,9 +342,9 @@ void TestMDIChild::tagsSubmenuCaptions()
     QStringList captions;
     for (QAction *action : tags->actions())
         captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    QCOMPARE(captions, (QStringList{"&Page Srtucture", "&Headings", "&Link", "L&ists", "&Formatting",
-                                    "&Image", "&Form", "&Table", "&Other", "-",
-                                    "&Common  Attributes"}));
+    QCOMPARE(captions,
+             (QStringList{"&Page Srtucture", "&Headings", "&Link", "L&ists", "&Formatting",
+                          "&Image", "&Form", "&Table", "&Other", "-", "&Common  Attributes"}));
     const auto title = [&](const char *name) {
         QMenu *menu = tags->findChild<QMenu *>(QLatin1String(name));
         return menu ? menu->title() : QStringLiteral("<missing>");
@@ -401,7 +451,8 @@ void TestMDIChild::closeUnmodifiedAsksNothing()
 
 void TestMDIChild::closeAnsweredNo()
 {
-    TfrmMDIChild *child = FWorkspace->OpenDocument(QStringLiteral("text"), QStringLiteral("Quillon  3"));
+    TfrmMDIChild *child =
+        FWorkspace->OpenDocument(QStringLiteral("text"), QStringLiteral("Quillon  3"));
     child->EditMemo->ReplaceSel(QStringLiteral("new "));
     FDialogs->AnswerMessage(mbNo);
     QVERIFY(child->close());
@@ -442,19 +493,22 @@ void TestMDIChild::closeAnsweredYes_data()
 void TestMDIChild::closeAnsweredYes()
 {
     QFETCH(bool, saved);
-    TfrmMDIChild *first = FWorkspace->OpenDocument(QStringLiteral("text"), QStringLiteral("FIRST.HTM"));
+    TfrmMDIChild *first =
+        FWorkspace->OpenDocument(QStringLiteral("text"), QStringLiteral("FIRST.HTM"));
     first->EditMemo->ReplaceSel(QStringLiteral("new "));
     FWorkspace->OpenDocument(QStringLiteral("other"));
     bool timerStoppedDuringSave = false;
     FWorkspace->saveHandler = [&](TfrmMDIChild *child) {
         // The window is brought to the front before it is saved.
-        timerStoppedDuringSave = !child->SaveTimer->isActive() && FWorkspace->ActiveDocument() == child;
+        timerStoppedDuringSave =
+            !child->SaveTimer->isActive() && FWorkspace->ActiveDocument() == child;
         return saved;
     };
     FDialogs->AnswerMessage(mbYes);
     QCOMPARE(first->close(), saved);
     QCOMPARE(FDialogs->Messages().size(), 1);
-    QCOMPARE(FDialogs->Messages()[0].text, QStringLiteral("Do you want to save changes to FIRST.HTM"));
+    QCOMPARE(FDialogs->Messages()[0].text,
+             QStringLiteral("Do you want to save changes to FIRST.HTM"));
     QCOMPARE(FWorkspace->saveRequests.size(), 1);
     QCOMPARE(FWorkspace->saveRequests[0].data(), first);
     QVERIFY(timerStoppedDuringSave);

@@ -1,9 +1,9 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/FakeWorkspace.h"
 #include "editor/PageFiles.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
+#include "support/FakeWorkspace.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QtTest>

@@ -25,7 +25,7 @@ void tst_ScriptedDialogs::initTestCase()
         ScriptedDialogs dialogs;
         dialogs.AnswerMessage(mbYes);
         Dialogs::Instance().MessageBox(MsgKind::Warning, QStringLiteral("Save failed."), mbOK);
-        std::_Exit(0);   // not reached when the script is refused
+        std::_Exit(0); // not reached when the script is refused
     }
 }
 
@@ -48,7 +48,8 @@ void tst_ScriptedDialogs::answersInOrderThenDefaults()
         // Each kind keeps its own queue, whatever the order of the calls.
         QVERIFY(d.PrintDialog(printer));
         QCOMPARE(d.FileDialog({}).filterIndex, 1);
-        QCOMPARE(d.MessageBox(MsgKind::Confirmation, QStringLiteral("Save?"), mbYesNoCancel), mbYes);
+        QCOMPARE(d.MessageBox(MsgKind::Confirmation, QStringLiteral("Save?"), mbYesNoCancel),
+                 mbYes);
         QCOMPARE(d.ColorDialog(Qt::black, false, custom), std::optional<QColor>(QColor(Qt::red)));
         QCOMPARE(d.MessageBox(MsgKind::Confirmation, QStringLiteral("Again?"), mbYesNo), mbNo);
         QCOMPARE(d.FontDialog(QFont())->family(), QStringLiteral("Courier"));
@@ -124,7 +125,8 @@ void tst_ScriptedDialogs::answerNotAmongButtonsStopsTheTest()
     QVERIFY(child.waitForFinished(20000));
     QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);
     const QByteArray output = child.readAll();
-    QVERIFY2(output.contains("scripted answer Yes is not among the buttons OK of the message \"Save failed.\""),
+    QVERIFY2(output.contains(
+                 "scripted answer Yes is not among the buttons OK of the message \"Save failed.\""),
              output.constData());
 }
 

@@ -57,7 +57,8 @@ void tst_help::windowShowsTopicsContextsAndNotes()
         help.ShowTopic(QStringLiteral("LINK_MANAGER"));
         QCOMPARE(help.Window(), window);
         QCOMPARE(window->CurrentFile(), FFolder + QStringLiteral("/contents.html"));
-        QCOMPARE(window->NoteText(), QStringLiteral("The topic \"LINK_MANAGER\" is not in the help."));
+        QCOMPARE(window->NoteText(),
+                 QStringLiteral("The topic \"LINK_MANAGER\" is not in the help."));
 
         // A known context clears the note; an unknown one sets it again,
         // also when the contents page is shown already.
@@ -91,7 +92,8 @@ void tst_help::linksAndFinderInTheWindow()
     QVERIFY(!window->NoteText().isEmpty());
 
     // A link of the contents page leads to its page and leaves the note.
-    const QUrl link = window->Browser()->source().resolved(QUrl(QStringLiteral("tag_inspector.html")));
+    const QUrl link =
+        window->Browser()->source().resolved(QUrl(QStringLiteral("tag_inspector.html")));
     window->Browser()->setSource(link);
     QCOMPARE(window->CurrentFile(), FFolder + QStringLiteral("/tag_inspector.html"));
     QVERIFY(window->NoteText().isEmpty());
@@ -148,8 +150,7 @@ void tst_help::recordingHelpRecordsAndUninstalls()
         Help::Instance().ShowTopic(QStringLiteral("TAG_INSPECTOR"));
         Help::Instance().ShowContext(11);
         Help::Instance().ShowFinder();
-        QCOMPARE(recording.requests,
-                 (QStringList{"topic:TAG_INSPECTOR", "context:11", "finder"}));
+        QCOMPARE(recording.requests, (QStringList{"topic:TAG_INSPECTOR", "context:11", "finder"}));
     }
     QCOMPARE(&Help::Instance(), before);
     QVERIFY(!helpWindow());

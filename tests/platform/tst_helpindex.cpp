@@ -27,18 +27,21 @@ void tst_helpindex::indexTitlesTopicsAndContexts()
         titles << p.title;
     // The contents first, the others by title; a page without a title is
     // listed by its file name; other files are no pages.
-    QCOMPARE(titles, (QStringList{"Contents", "Options", "The Tag & Inspector", "untitled",
-                                  "Wizards and Äpfel"}));
+    QCOMPARE(titles,
+             (QStringList{"Contents", "Options", "The Tag & Inspector", "untitled",
+                          "Wizards and Äpfel"}));
 
     const QString inspector = FFolder + QStringLiteral("/tag_inspector.html");
     QCOMPARE(index.FileForTopic(QStringLiteral("TAG_INSPECTOR")), inspector);
     QCOMPARE(index.FileForTopic(QStringLiteral("Tag_Inspector")), inspector);
-    QCOMPARE(index.FileForTopic(QStringLiteral("WIZARDS")), FFolder + QStringLiteral("/Wizards.HTML"));
+    QCOMPARE(index.FileForTopic(QStringLiteral("WIZARDS")),
+             FFolder + QStringLiteral("/Wizards.HTML"));
     QCOMPARE(index.ContentsFile(), FFolder + QStringLiteral("/contents.html"));
     QVERIFY(index.FileForTopic(QStringLiteral("LINK_MANAGER")).isEmpty());
     QVERIFY(index.FileForTopic(QStringLiteral("../HELP/contents")).isEmpty());
     QVERIFY(index.FileForTopic(QString()).isEmpty());
-    QCOMPARE(HelpIndex::TopicFileName(QStringLiteral("TAG_INSPECTOR")), QStringLiteral("tag_inspector.html"));
+    QCOMPARE(HelpIndex::TopicFileName(QStringLiteral("TAG_INSPECTOR")),
+             QStringLiteral("tag_inspector.html"));
 
     QCOMPARE(index.FileForContext(11), FFolder + QStringLiteral("/options.html"));
     QCOMPARE(index.FileForContext(7), FFolder + QStringLiteral("/Wizards.HTML"));
@@ -85,10 +88,10 @@ void tst_helpindex::shippedHelpIsComplete()
         for (const QString &href : HelpIndex::LinksOfHtml(html)) {
             const QUrl url(href);
             if (!url.scheme().isEmpty())
-                continue;       // a link out of the help
+                continue; // a link out of the help
             const QString target = url.path();
             if (target.isEmpty())
-                continue;       // an anchor in the same page
+                continue; // an anchor in the same page
             QVERIFY2(index.PageOf(folder + QLatin1Char('/') + target),
                      qPrintable(name + QStringLiteral(" links to the missing page ") + target));
             if (name == QStringLiteral("contents.html"))

@@ -1,10 +1,10 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/FakeWorkspace.h"
 #include "editor/TfrmMDIChild.h"
 #include "platform/AppDir.h"
-#include "support/ScriptedDialogs.h"
 #include "shell/FileDialogs.h"
+#include "support/FakeWorkspace.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,7 +80,8 @@ void TestFileDialogs::openKeepsTheSpellingAndMovesWorkDir()
     const QString file = folder + QStringLiteral("/Index.HTM");
     Touch(file);
     FDialogs->AnswerFile(file);
-    QCOMPARE(dialogs.RunFileDialog(FileDialogs::ModeOpen, QString(), false), QStringLiteral("Index.HTM"));
+    QCOMPARE(dialogs.RunFileDialog(FileDialogs::ModeOpen, QString(), false),
+             QStringLiteral("Index.HTM"));
     QCOMPARE(FWorkDir, folder);
     FDialogs->AnswerFile(file);
     QCOMPARE(dialogs.RunFileDialog(FileDialogs::ModeSelect, QStringLiteral("htm"), true), file);
@@ -91,13 +92,17 @@ void TestFileDialogs::openKeepsTheSpellingAndMovesWorkDir()
 
 void TestFileDialogs::chosenNameIsKeptExactly_data()
 {
-    QTest::addColumn<int>("mode");          // -1: SaveAsDialogFor
-    QTest::addColumn<QString>("existing");  // a file already in the folder
+    QTest::addColumn<int>("mode");         // -1: SaveAsDialogFor
+    QTest::addColumn<QString>("existing"); // a file already in the folder
     QTest::addColumn<QString>("chosen");
-    QTest::newRow("trailing blank") << int(FileDialogs::ModeSave) << "trailing.htm" << "trailing.htm ";
-    QTest::newRow("other case") << int(FileDialogs::ModeSaveAs) << "index.htm" << "Index.htm";
-    QTest::newRow("opened") << int(FileDialogs::ModeOpen) << "page.htm " << "page.htm ";
-    QTest::newRow("seeded save as") << -1 << "final.htm" << "Final.HTM ";
+    QTest::newRow("trailing blank") << int(FileDialogs::ModeSave) << "trailing.htm"
+                                    << "trailing.htm ";
+    QTest::newRow("other case") << int(FileDialogs::ModeSaveAs) << "index.htm"
+                                << "Index.htm";
+    QTest::newRow("opened") << int(FileDialogs::ModeOpen) << "page.htm "
+                            << "page.htm ";
+    QTest::newRow("seeded save as") << -1 << "final.htm"
+                                    << "Final.HTM ";
 }
 
 void TestFileDialogs::chosenNameIsKeptExactly()
@@ -178,10 +183,11 @@ void TestFileDialogs::filtersKeepTheirCaptions()
     FileDialogs dialogs(FWorkDir, FColors);
     QCOMPARE(dialogs.OpenDialog().filters.value(0), QStringLiteral("HTML pages (*.html *.htm)"));
     dialogs.RunFileDialog(FileDialogs::ModeOpen, QString(), true);
-    QCOMPARE(FDialogs->calls.at(0).file.filters,
-             (QStringList{QStringLiteral("HTML pages (*.html *.htm)"),
-                          QStringLiteral("Windows HTML (*.htm)"), QStringLiteral("Unix HTML (*.html)"),
-                          QStringLiteral("ASP files(*.asp)"), QStringLiteral("All files(*.*) (*)")}));
+    QCOMPARE(
+        FDialogs->calls.at(0).file.filters,
+        (QStringList{QStringLiteral("HTML pages (*.html *.htm)"),
+                     QStringLiteral("Windows HTML (*.htm)"), QStringLiteral("Unix HTML (*.html)"),
+                     QStringLiteral("ASP files(*.asp)"), QStringLiteral("All files(*.*) (*)")}));
     // Images start on every picture kind a browser shows, each listed too.
     dialogs.RunFileDialog(FileDialogs::ModeSelect, QStringLiteral("GIF"), true);
     const QStringList images = FDialogs->calls.at(1).file.filters;
@@ -205,7 +211,7 @@ void TestFileDialogs::nextNewPageFileName()
     const QString webPages = AppDir::WebPagesDir();
     QVERIFY(QDir().mkpath(webPages));
     Touch(webPages + QStringLiteral("/varo0001.htm"));
-    Touch(webPages + QStringLiteral("/VARO0002.HTM"));   // taken in any spelling
+    Touch(webPages + QStringLiteral("/VARO0002.HTM")); // taken in any spelling
     FWorkDir.clear();
     FileDialogs dialogs(FWorkDir, FColors);
     QCOMPARE(dialogs.NextNewPageFileName(), webPages + QStringLiteral("/varo0003.htm"));
@@ -224,8 +230,9 @@ void TestFileDialogs::saveAsDialogFor()
     QCOMPARE(asked.title, QStringLiteral("Save As an HTML document"));
     QCOMPARE(asked.initialDir, QStringLiteral("/srv/Site"));
     QCOMPARE(asked.fileName, QStringLiteral("Draft.htm"));
-    QCOMPARE(asked.filters, (QStringList{QStringLiteral("HTML pages (*.html *.htm)"),
-                                         QStringLiteral("HTML documents(*.htm)")}));
+    QCOMPARE(asked.filters,
+             (QStringList{QStringLiteral("HTML pages (*.html *.htm)"),
+                          QStringLiteral("HTML documents(*.htm)")}));
     QCOMPARE(FWorkDir, FDir->path());
 
     const QString folder = FDir->filePath(QStringLiteral("Out"));

@@ -1,11 +1,11 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/MainFormFixture.h"
 #include "controls/PanelStatusBar.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
 #include "shell/DocumentArea.h"
 #include "shell/MenuMerge.h"
+#include "support/MainFormFixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,7 +67,7 @@ bool Enabled(TfrmMainForm &form, const char *name)
 {
     return form.MenuItem(QLatin1String(name))->isEnabled();
 }
-}
+} // namespace
 
 void TestMainFormDocuments::init()
 {
@@ -152,8 +152,8 @@ void TestMainFormDocuments::documentMenusMergeByGroup()
 
     TfrmMDIChild *first = NewDocument();
     FForm->SetWindowMenuVisible(true);
-    QCOMPARE(VisibleMenuBar(*FForm), (QStringList{"File", "Edit", "Search", "View", "Tags",
-                                                "Tools", "Window", "Help"}));
+    QCOMPARE(VisibleMenuBar(*FForm),
+             (QStringList{"File", "Edit", "Search", "View", "Tags", "Tools", "Window", "Help"}));
     // The merged menus are the active document's own.
     const QList<MergedMenu> firstMenus = first->ChildMenus();
     QVERIFY(FForm->menuBar()->actions().contains(firstMenus.first().menu->menuAction()));
@@ -244,11 +244,11 @@ void TestMainFormDocuments::toolsAndPopupStatesFollowTheSelection()
         QVERIFY2(!Enabled(*FForm, name), name);
     for (const char *name : popupPageCommands)
         QVERIFY2(!Enabled(*FForm, name), name);
-    for (const char *name : {"mnuUpperCase", "mnuLowerCase", "mnuPopCut", "mnuPopCopy",
-                             "mnuPopPaste"})
+    for (const char *name :
+         {"mnuUpperCase", "mnuLowerCase", "mnuPopCut", "mnuPopCopy", "mnuPopPaste"})
         QVERIFY2(!Enabled(*FForm, name), name);
-    for (const char *name : {"mnuLinkManager", "mnuSpecialChar", "mnuTagInspector",
-                             "mnuWebPageWizard"})
+    for (const char *name :
+         {"mnuLinkManager", "mnuSpecialChar", "mnuTagInspector", "mnuWebPageWizard"})
         QVERIFY2(Enabled(*FForm, name), name);
 
     // A document without a selection.
@@ -379,7 +379,7 @@ void TestMainFormDocuments::closingTheFrameClosesTheDocumentsFirst()
 void TestMainFormDocuments::menuClosedWithoutChoiceHandsTheKeysBack_data()
 {
     QTest::addColumn<int>("menuKey");
-    QTest::addColumn<int>("stepsAlong");  // Right presses before Esc
+    QTest::addColumn<int>("stepsAlong"); // Right presses before Esc
     QTest::newRow("page's own menu") << int(Qt::Key_E) << 0;
     QTest::newRow("main menu") << int(Qt::Key_F) << 0;
     QTest::newRow("after moving along the bar") << int(Qt::Key_E) << 2;

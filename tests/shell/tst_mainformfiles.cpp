@@ -1,10 +1,10 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/MainFormFixture.h"
 #include "editor/PageFiles.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
 #include "shell/RecentFiles.h"
+#include "support/MainFormFixture.h"
 
 #include <QFile>
 #include <QTest>

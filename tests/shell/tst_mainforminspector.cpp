@@ -1,6 +1,5 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/MainFormFixture.h"
 #include "controls/FormBusy.h"
 #include "controls/TObjectGrid.h"
 #include "editor/TRCRichEdit.h"
@@ -12,6 +11,7 @@
 #include "shell/SettingsSession.h"
 #include "shell/TfrmOptions.h"
 #include "shell/WorkState.h"
+#include "support/MainFormFixture.h"
 #include "support/ShippedData.h"
 #include "tags/TDataMod.h"
 #include "tags/TfrmTagInspector.h"
@@ -220,8 +220,9 @@ void TestMainFormInspector::helpMenuAndOptionsHelp()
     FForm->MenuItem(QStringLiteral("mnuSearch"))->trigger();
     TfrmOptions options(FForm.get(), FForm.get());
     options.btnHelpClick();
-    QCOMPARE(FHelp->requests, (QStringList{QStringLiteral("topic:CONTENTS"),
-                                           QStringLiteral("finder"), QStringLiteral("context:11")}));
+    QCOMPARE(FHelp->requests,
+             (QStringList{QStringLiteral("topic:CONTENTS"), QStringLiteral("finder"),
+                          QStringLiteral("context:11")}));
 }
 
 void TestMainFormInspector::exitClosesEveryOtherWindow()

@@ -1,18 +1,18 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/MainFormFixture.h"
+#include "controls/Hints.h"
 #include "controls/PanelStatusBar.h"
 #include "shell/DocumentArea.h"
-#include "controls/Hints.h"
 #include "shell/MessageNotebook.h"
 #include "shell/WindowPlacer.h"
+#include "support/MainFormFixture.h"
 
 #include <QAction>
 #include <QFrame>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
-#include <QLabel>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -40,7 +40,7 @@ bool IsTwoPartHint(const QString &hint, bool menuStyle)
         return false;
     return !menuStyle || tail.startsWith(QLatin1Char(' '));
 }
-}
+} // namespace
 
 void TestMainFormLayout::windowAndBars()
 {
@@ -75,8 +75,9 @@ void TestMainFormLayout::windowAndBars()
     QStringList captions;
     for (int i = 0; i < tags->count(); ++i)
         captions << tags->tabText(i);
-    QCOMPARE(captions, (QStringList{"Page Structure", "Headings", "Link", "List", "Formatting",
-                                    "Image", "Form", "Table", "Other"}));
+    QCOMPARE(captions,
+             (QStringList{"Page Structure", "Headings", "Link", "List", "Formatting", "Image",
+                          "Form", "Table", "Other"}));
     QCOMPARE(tags->currentIndex(), 0);
     // The buttons fit inside the bar.
     auto *body = FForm->findChild<QToolButton *>(QStringLiteral("sbBODY"));
@@ -198,8 +199,8 @@ void TestMainFormLayout::everyMenuItem()
         if (action->text() != QLatin1String(item.caption))
             failures << QStringLiteral("%1 caption %2").arg(item.name, action->text());
         if (action->shortcut() != QKeySequence(QLatin1String(item.shortcut)))
-            failures << QStringLiteral("%1 shortcut %2")
-                            .arg(item.name, action->shortcut().toString());
+            failures
+                << QStringLiteral("%1 shortcut %2").arg(item.name, action->shortcut().toString());
         const QString hint = HintOf(action);
         if (!IsTwoPartHint(hint, true))
             failures << QStringLiteral("%1 hint \"%2\"").arg(item.name, hint);
@@ -210,7 +211,8 @@ void TestMainFormLayout::everyMenuItem()
 
     // The menus themselves, in order, with their captions.
     QStringList bar;
-    for (QMenu *menu : {FForm->mnuFile, FForm->mnuView, FForm->mnuTools, FForm->mnuWindow, FForm->mnuHelp})
+    for (QMenu *menu :
+         {FForm->mnuFile, FForm->mnuView, FForm->mnuTools, FForm->mnuWindow, FForm->mnuHelp})
         bar << menu->title();
     QCOMPARE(bar, (QStringList{"&File", "&View", "&Tools", "&Window", "&Help"}));
 
@@ -219,10 +221,12 @@ void TestMainFormLayout::everyMenuItem()
     const QList<QAction *> fileActions = FForm->mnuFile->actions();
     for (QAction *action : fileActions)
         file << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
-    QCOMPARE(file, (QStringList{"mnuNew", "mnuOpen", "mnuClose", "-", "mnuSave", "mnuSaveAs",
-                                "mnuSaveAll", "-", "mnuPrintSetup", "mnuPrint", "-",
-                                "mnuReopen", "-", "mnuExit"}));
-    QVERIFY(FForm->mnuReopen && FForm->MenuItem(QStringLiteral("mnuReopen"))->menu() == FForm->mnuReopen);
+    QCOMPARE(
+        file,
+        (QStringList{"mnuNew", "mnuOpen", "mnuClose", "-", "mnuSave", "mnuSaveAs", "mnuSaveAll",
+                     "-", "mnuPrintSetup", "mnuPrint", "-", "mnuReopen", "-", "mnuExit"}));
+    QVERIFY(FForm->mnuReopen
+            && FForm->MenuItem(QStringLiteral("mnuReopen"))->menu() == FForm->mnuReopen);
     for (const char *name : {"mnuToolBar", "mnuTagNotebookBar", "mnuMessagebar"})
         QVERIFY(FForm->MenuItem(QLatin1String(name))->isCheckable());
 }
@@ -230,18 +234,19 @@ void TestMainFormLayout::everyMenuItem()
 void TestMainFormLayout::everyButton()
 {
     const QStringList toolBar = {
-        "btnNew", "btnOpen", "btnSave", "btnCut", "btnCopy", "btnPaste", "btnUndo",
-        "sbComment", "sbParagraph", "sbBR", "sbHR", "sbUpperCase", "sbLowerCase",
-        "sbColorPicker", "sbLinkManager", "sbSpecialChar", "sbTableBuilder", "sbTagInspector",
-        "sbWebPageWizard", "sbFormWizard", "sbListWizard", "sbPreview"};
+        "btnNew",        "btnOpen",        "btnSave",        "btnCut",          "btnCopy",
+        "btnPaste",      "btnUndo",        "sbComment",      "sbParagraph",     "sbBR",
+        "sbHR",          "sbUpperCase",    "sbLowerCase",    "sbColorPicker",   "sbLinkManager",
+        "sbSpecialChar", "sbTableBuilder", "sbTagInspector", "sbWebPageWizard", "sbFormWizard",
+        "sbListWizard",  "sbPreview"};
     const QList<QStringList> pages = {
         {"sbBODY", "sbHEAD", "sbHTML", "sbISINDEX", "sbTITLE"},
         {"sbH1", "sbH2", "sbH3", "sbH4", "sbH5", "sbH6"},
         {"sbA", "sbLink"},
         {"sbDD", "sbDIR", "sbDL", "sbDT", "sbLI", "sbMENU", "sbOL", "sbUL"},
-        {"sbB", "sbI", "sbU", "sbS", "sbEM", "sbBASEFONT", "sbCenter", "sbCITE", "sbCODE",
-         "sbDFN", "sbFONT", "sbKBD", "sbSAMP", "sbSTRONG", "sbTT", "sbVAR", "sbAlignLeft",
-         "sbAlignCenter", "sbAlignRight"},
+        {"sbB", "sbI", "sbU", "sbS", "sbEM", "sbBASEFONT", "sbCenter", "sbCITE", "sbCODE", "sbDFN",
+         "sbFONT", "sbKBD", "sbSAMP", "sbSTRONG", "sbTT", "sbVAR", "sbAlignLeft", "sbAlignCenter",
+         "sbAlignRight"},
         {"sbIMAGE"},
         {"sbFORM", "sbINPUT", "sbOPTION", "sbSELECT", "sbTEXTAREA"},
         {"sbCAPTION", "sbTABLE", "sbTD", "sbTH", "sbTR"},

@@ -5,10 +5,10 @@
 #include "editor/TfrmMDIChild.h"
 #include "platform/FatalErrorText.h"
 #include "platform/ProductInfo.h"
-#include "support/ScriptedDialogs.h"
 #include "shell/MessageNotebook.h"
 #include "shell/TfrmMainForm.h"
 #include "shell/WindowPlacer.h"
+#include "support/ScriptedDialogs.h"
 #include "support/ShippedData.h"
 
 #include <QAction>
@@ -257,9 +257,10 @@ void TestMainFormServices::fatalErrorAtFirstActivation()
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages[0].msgKind, MsgKind::Error);
     QCOMPARE(messages[0].buttons, MsgButtons(mbOK));
-    QCOMPARE(messages[0].text, QStringLiteral("Fatal error occured.\rCan not open table: TAGS.DB"
-                                              "\rContact Varo Software.\rE-mail : ")
-                                   + ProductInfo::ContactAddress);
+    QCOMPARE(messages[0].text,
+             QStringLiteral("Fatal error occured.\rCan not open table: TAGS.DB"
+                            "\rContact Varo Software.\rE-mail : ")
+                 + ProductInfo::ContactAddress);
     QVERIFY(!form.isVisible());
 }
 

@@ -1,10 +1,10 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/OptionsFixture.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
 #include "shell/BrowserList.h"
 #include "shell/MessageNotebook.h"
+#include "support/OptionsFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -51,19 +51,26 @@ void TestOptions::formHasItsPagesCaptionsAndHints()
     for (int i = 0; i < pages->count(); ++i)
         titles.append(pages->tabText(i));
     QCOMPARE(titles, (QStringList{"General", "Editor", "Save", "HTML"}));
-    QCOMPARE(FForm->ui.CheckBox(&OptionFields::tagUpperCase)->text(), QStringLiteral("&Upper Case &Tag"));
-    QCOMPARE(FForm->ui.CheckBox(&OptionFields::wordWrap)->text(), QStringLiteral("&Word Wrap in the Editor Window"));
-    QCOMPARE(FForm->ui.cmbBrowser->toolTip(), QStringLiteral("Double click inside to select a browser"));
-    QCOMPARE(FForm->ui.editBackColor->toolTip(), QStringLiteral("Double click inside to change the color"));
+    QCOMPARE(FForm->ui.CheckBox(&OptionFields::tagUpperCase)->text(),
+             QStringLiteral("&Upper Case &Tag"));
+    QCOMPARE(FForm->ui.CheckBox(&OptionFields::wordWrap)->text(),
+             QStringLiteral("&Word Wrap in the Editor Window"));
+    QCOMPARE(FForm->ui.cmbBrowser->toolTip(),
+             QStringLiteral("Double click inside to select a browser"));
+    QCOMPARE(FForm->ui.editBackColor->toolTip(),
+             QStringLiteral("Double click inside to change the color"));
     QCOMPARE(FForm->ui.SpinBox(&OptionFields::saveInterval)->maximum(), 255);
     QCOMPARE(FForm->ui.SpinBox(&OptionFields::rufEntries)->maximum(), 20);
     QVERIFY(FForm->width() >= 495 && FForm->height() >= 303);
     // Every control is reachable by its name.
-    for (const char *name : {"cbSound", "cbTagsMenu", "cbShowTagInspector", "cmbBrowser", "sbSelectBrowser",
-                             "editBackColor", "sbBackColor", "editFontName", "editFontSize", "editFontColor",
-                             "sbFontAttr", "cbWordWrap", "cbBackup", "cbAutoSave", "spnSaveInterval",
-                             "cbRUFList", "spnRUFEntries", "cbTagPrompt", "cbTagUpperCase",
-                             "cbAttrUpperCase", "btnOk", "btnCancel", "btnHelp"})
+    for (const char *name : {"cbSound",        "cbTagsMenu",      "cbShowTagInspector",
+                             "cmbBrowser",     "sbSelectBrowser", "editBackColor",
+                             "sbBackColor",    "editFontName",    "editFontSize",
+                             "editFontColor",  "sbFontAttr",      "cbWordWrap",
+                             "cbBackup",       "cbAutoSave",      "spnSaveInterval",
+                             "cbRUFList",      "spnRUFEntries",   "cbTagPrompt",
+                             "cbTagUpperCase", "cbAttrUpperCase", "btnOk",
+                             "btnCancel",      "btnHelp"})
         QVERIFY2(FForm->findChild<QWidget *>(QLatin1String(name)), name);
 }
 
@@ -80,7 +87,7 @@ void TestOptions::dataRoundTrip()
     QCOMPARE(FForm->BrowserPath(), QStringLiteral("/opt/Falkon/falkon"));
     QCOMPARE(FForm->ShowTipsAtStartup(), false);
 
-    FTarget->bars[0] = true;            // the user shows the tool bar meanwhile
+    FTarget->bars[0] = true; // the user shows the tool bar meanwhile
     FForm->ui.CheckBox(&OptionFields::tagPrompt)->setChecked(false);
     FForm->SetShowTipsAtStartup(true);
     const OptionsData out = FForm->Data();
@@ -110,7 +117,7 @@ void TestOptions::storedBrowserListIsCleaned()
     int index = 2;
     QStringList cleaned = BrowserList::Cleaned({"  /A/Firefox ", "", "   ", "/b/chromium"}, index);
     QCOMPARE(cleaned, (QStringList{"/A/Firefox", "/b/chromium"}));
-    QCOMPARE(index, -1);   // the selected slot was empty
+    QCOMPARE(index, -1); // the selected slot was empty
 
     QStringList twelve;
     for (int i = 0; i < 12; ++i)
@@ -141,11 +148,12 @@ void TestOptions::creationReportsWhatCouldNotBeLoaded()
     FTarget->SetStatusText(MessageNotebook::pnlAutoSave, QStringLiteral("Auto Save"));
     FForm->FormCreate(data, {false, false});
 
-    QCOMPARE(MessageTexts(), (QStringList{"Can not load the options", "Can not load favorite browser"}));
+    QCOMPARE(MessageTexts(),
+             (QStringList{"Can not load the options", "Can not load favorite browser"}));
     QCOMPARE(FDialogs->Messages().at(0).msgKind, MsgKind::Error);
     QCOMPARE(FDialogs->Messages().at(0).buttons, MsgButtons(mbOK));
     QCOMPARE(FDialogs->BeepCount(), 2);
-    QCOMPARE(FTarget->recentLoads, 0);   // the list is off
+    QCOMPARE(FTarget->recentLoads, 0); // the list is off
     // The panels follow the loaded options, also when they clear a default.
     QCOMPARE(FTarget->Panel(MessageNotebook::pnlAutoSave), QString());
     QCOMPARE(FTarget->Panel(MessageNotebook::pnlWordWrap), QStringLiteral("Word Wrap"));
@@ -163,7 +171,7 @@ void TestOptions::failedRecentFileLoadSwitchesTheListOff()
     QVERIFY(!FForm->cbRUFList());
     QVERIFY(!FForm->ui.SpinBox(&OptionFields::rufEntries)->isEnabled());
     QCOMPARE(MessageTexts(), QStringList{"Can not load RUF files names"});
-    QCOMPARE(FDialogs->BeepCount(), 0);   // sound is off
+    QCOMPARE(FDialogs->BeepCount(), 0); // sound is off
 
     // A good load shows no message.
     FDialogs->Clear();
@@ -237,7 +245,7 @@ void TestOptions::okTrimsTheReopenMenu()
     FForm->btnOkClick();
     QCOMPARE(FTarget->recent.Files(), (QStringList{"/P/A.HTM", "/P/B.HTM", "/P/C.HTM"}));
     QVERIFY(FTarget->reopenVisible);
-    QCOMPARE(FTarget->recentLoads, 1);   // entries were there: no new load
+    QCOMPARE(FTarget->recentLoads, 1); // entries were there: no new load
 
     // Switching the list off hides the menu and leaves the entries alone.
     FForm->ui.CheckBox(&OptionFields::rufList)->setChecked(false);
@@ -372,7 +380,7 @@ void TestOptions::tenBrowsersAtMost()
 
     FDialogs->Clear();
     FForm->cmbBrowserDblClick();
-    QCOMPARE(FDialogs->calls.size(), 1);   // the message, no file dialog
+    QCOMPARE(FDialogs->calls.size(), 1); // the message, no file dialog
     QCOMPARE(FDialogs->calls.at(0).kind, ScriptedDialogs::CallKind::Message);
     QCOMPARE(FDialogs->calls.at(0).msgKind, MsgKind::Information);
     QCOMPARE(FDialogs->calls.at(0).text, QStringLiteral("Can not use more than 10 browsers."));
@@ -382,15 +390,16 @@ void TestOptions::tenBrowsersAtMost()
 
 void TestOptions::deleteBrowserAsksFirst()
 {
-    FForm->SetData(SampleData());   // entry 1 selected
+    FForm->SetData(SampleData()); // entry 1 selected
 
     FForm->cmbBrowserKeyDown(Qt::Key_Delete);
-    FForm->ui.cmbBrowser->setEditText(QStringLiteral("/opt/Falkon/falko"));   // the key's own edit
+    FForm->ui.cmbBrowser->setEditText(QStringLiteral("/opt/Falkon/falko")); // the key's own edit
     FDialogs->AnswerMessage(mbNo);
     FForm->cmbBrowserKeyUp(Qt::Key_Delete);
     QCOMPARE(FForm->Browsers().size(), 2);
     QCOMPARE(FForm->BrowserPath(), QStringLiteral("/opt/Falkon/falkon"));
-    QCOMPARE(FDialogs->Messages().at(0).text, QStringLiteral("Do you want to delete this browser ?"));
+    QCOMPARE(FDialogs->Messages().at(0).text,
+             QStringLiteral("Do you want to delete this browser ?"));
     QCOMPARE(FDialogs->Messages().at(0).msgKind, MsgKind::Confirmation);
     QCOMPARE(FDialogs->Messages().at(0).buttons, MsgButtons(mbYesNo));
 
@@ -461,7 +470,7 @@ void TestOptions::fontAndColourDialogs()
     FDialogs->AnswerColor(QColor(0, 0x80, 0x80));
     FForm->editBackColorKeyUp(Qt::Key_Insert);
     QCOMPARE(FForm->editBackColor(), QColor(0, 0x80, 0x80));
-    FForm->editBackColorKeyUp(Qt::Key_A);   // other keys do nothing
+    FForm->editBackColorKeyUp(Qt::Key_A); // other keys do nothing
     QCOMPARE(FDialogs->calls.size(), 2);
 
     // Cancelling the font dialog keeps the font; each way in asks for it.

@@ -1,10 +1,10 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/EditorFixture.h"
 #include "editor/PageFiles.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
 #include "shell/Preview.h"
+#include "support/EditorFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -109,7 +109,8 @@ void TestPreview::refusalsWithoutDocumentOrBrowser()
     QCOMPARE(FDialogs->Messages().size(), 1);
     QCOMPARE(FDialogs->Messages().at(0).msgKind, MsgKind::Information);
     QCOMPARE(FDialogs->Messages().at(0).text,
-             QStringLiteral("There is no selected browser.\rSelect a browser in the View | Options menu."));
+             QStringLiteral(
+                 "There is no selected browser.\rSelect a browser in the View | Options menu."));
     QVERIFY(!FWorkspace->statusLog.contains(QStringLiteral("0: Browser ...")));
 }
 
@@ -150,7 +151,8 @@ void TestPreview::modifiedPageIsSavedUnderItsOwnName()
     page->EditMemo->ReplaceSel(QStringLiteral("new "));
     PageFiles pages(*FWorkspace);
     Preview(*FWorkspace, pages).Run(browser);
-    QCOMPARE(WaitForArguments(), (QStringList{QStringLiteral("1"), Path(QStringLiteral("page.htm"))}));
+    QCOMPARE(WaitForArguments(),
+             (QStringList{QStringLiteral("1"), Path(QStringLiteral("page.htm"))}));
     QFile file(Path(QStringLiteral("page.htm")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("new old"));

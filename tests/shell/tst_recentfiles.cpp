@@ -1,9 +1,9 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/RegistryStore.h"
-#include "support/ScriptedDialogs.h"
 #include "shell/RecentFiles.h"
 #include "shell/SettingsStore.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -41,7 +41,8 @@ void tst_RecentFiles::newestFirstWithoutDuplicates()
     files.AddRecentFile("/home/ann/Site/B.html");
     files.AddRecentFile("/home/ann/c.htm");
     files.AddRecentFile("/home/ann/./Site/B.html");
-    QCOMPARE(files.Files(), QStringList({"/home/ann/./Site/B.html", "/home/ann/c.htm", "/home/ann/a.htm"}));
+    QCOMPARE(files.Files(),
+             QStringList({"/home/ann/./Site/B.html", "/home/ann/c.htm", "/home/ann/a.htm"}));
     QCOMPARE(files.Captions().first(), QStringLiteral("/HOME/ANN/./SITE/B.HTML"));
     QCOMPARE(changed.count(), 4);
     // Names that differ in letter case are different files here.
@@ -56,10 +57,12 @@ void tst_RecentFiles::fullListDropsTheOldest()
     QCOMPARE(files.Limit(), 5);
     for (int i = 1; i <= 6; ++i)
         files.AddRecentFile(QStringLiteral("/p/%1.htm").arg(i));
-    QCOMPARE(files.Files(), QStringList({"/p/6.htm", "/p/5.htm", "/p/4.htm", "/p/3.htm", "/p/2.htm"}));
+    QCOMPARE(files.Files(),
+             QStringList({"/p/6.htm", "/p/5.htm", "/p/4.htm", "/p/3.htm", "/p/2.htm"}));
     // Reopening one that is listed keeps all the others.
     files.AddRecentFile("/p/2.htm");
-    QCOMPARE(files.Files(), QStringList({"/p/2.htm", "/p/6.htm", "/p/5.htm", "/p/4.htm", "/p/3.htm"}));
+    QCOMPARE(files.Files(),
+             QStringList({"/p/2.htm", "/p/6.htm", "/p/5.htm", "/p/4.htm", "/p/3.htm"}));
 }
 
 void tst_RecentFiles::loweringTheLimitTrims()
@@ -82,16 +85,19 @@ void tst_RecentFiles::loadKeepsTheSortedNameOrder()
 {
     QVERIFY(FRegistry->CreateKey(Ruf()));
     for (int i = 0; i < 12; ++i)
-        QVERIFY(FRegistry->WriteText(Ruf(), QStringLiteral("File_%1").arg(i), QStringLiteral("/p/F%1.htm").arg(i)));
+        QVERIFY(FRegistry->WriteText(Ruf(), QStringLiteral("File_%1").arg(i),
+                                     QStringLiteral("/p/F%1.htm").arg(i)));
     RecentFiles all;
     all.SetLimit(20);
     QVERIFY(all.LoadRecentFiles(*FRegistry));
-    QCOMPARE(all.Files(), QStringList({"/p/F0.htm", "/p/F1.htm", "/p/F10.htm", "/p/F11.htm", "/p/F2.htm",
-                                       "/p/F3.htm", "/p/F4.htm", "/p/F5.htm", "/p/F6.htm", "/p/F7.htm",
-                                       "/p/F8.htm", "/p/F9.htm"}));
+    QCOMPARE(all.Files(),
+             QStringList({"/p/F0.htm", "/p/F1.htm", "/p/F10.htm", "/p/F11.htm", "/p/F2.htm",
+                          "/p/F3.htm", "/p/F4.htm", "/p/F5.htm", "/p/F6.htm", "/p/F7.htm",
+                          "/p/F8.htm", "/p/F9.htm"}));
     RecentFiles five;
     QVERIFY(five.LoadRecentFiles(*FRegistry));
-    QCOMPARE(five.Files(), QStringList({"/p/F0.htm", "/p/F1.htm", "/p/F10.htm", "/p/F11.htm", "/p/F2.htm"}));
+    QCOMPARE(five.Files(),
+             QStringList({"/p/F0.htm", "/p/F1.htm", "/p/F10.htm", "/p/F11.htm", "/p/F2.htm"}));
 }
 
 void tst_RecentFiles::loadSkipsBlanksAndNeedsTheKey()
@@ -114,7 +120,8 @@ void tst_RecentFiles::saveWritesRealPaths()
     ScriptedDialogs dialogs;
     QVERIFY(FRegistry->CreateKey(Ruf()));
     for (int i = 0; i < 5; ++i)
-        QVERIFY(FRegistry->WriteText(Ruf(), QStringLiteral("File_%1").arg(i), QStringLiteral("/old/%1.htm").arg(i)));
+        QVERIFY(FRegistry->WriteText(Ruf(), QStringLiteral("File_%1").arg(i),
+                                     QStringLiteral("/old/%1.htm").arg(i)));
     RecentFiles files;
     files.AddRecentFile("/Home/b.htm");
     files.AddRecentFile("/Home/Ann/A.htm");

@@ -4,10 +4,10 @@
 #include "platform/FatalErrorText.h"
 #include "platform/FontFaces.h"
 #include "platform/RegistryStore.h"
-#include "support/ScriptedDialogs.h"
 #include "shell/RecentFiles.h"
 #include "shell/SettingsStore.h"
 #include "shell/WorkState.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -18,7 +18,10 @@
 
 namespace {
 
-QString Key(const char *sub) { return SettingsStore::KeyPath(QString::fromLatin1(sub)); }
+QString Key(const char *sub)
+{
+    return SettingsStore::KeyPath(QString::fromLatin1(sub));
+}
 
 } // namespace
 
@@ -119,8 +122,8 @@ void tst_SettingsStore::firstRunCreatesTheKeys()
     QFile file(FRegistry->FileName());
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray json = file.readAll();
-    for (const char *name : {"\"SOFTWARE\"", "\"VARO SOFTWARE\"", "\"EDITOR\"", "\"WORK\"", "\"BROWSERS\"",
-                             "\"Options\"", "\"RUF\"", "\"Custom Colors\""})
+    for (const char *name : {"\"SOFTWARE\"", "\"VARO SOFTWARE\"", "\"EDITOR\"", "\"WORK\"",
+                             "\"BROWSERS\"", "\"Options\"", "\"RUF\"", "\"Custom Colors\""})
         QVERIFY2(json.contains(name), name);
     QVERIFY(!store.NeedsFirstRun(true));
 }
@@ -175,7 +178,8 @@ void tst_SettingsStore::firstRunFailures()
     int saves = 0;
     QString workDir;
     QVERIFY(!store.FirstRunSetup(Input(&saves), workDir));
-    QCOMPARE(FatalErrorText(), QStringLiteral("Can not create subkey : SOFTWARE\\VARO SOFTWARE\\QUILLON 4.21\\4.21"));
+    QCOMPARE(FatalErrorText(),
+             QStringLiteral("Can not create subkey : SOFTWARE\\VARO SOFTWARE\\QUILLON 4.21\\4.21"));
     QCOMPARE(saves, 0);
 }
 
@@ -253,7 +257,8 @@ void tst_SettingsStore::everyOptionRowComesBackAsSaved()
     QVERIFY(store.FirstRunSetup(Input(), workDir));
     OptionsData saved;
     for (const OptionTable::Row &row : OptionTable::Rows())
-        OptionTable::Set(saved.values, row, row.defaultValue < row.maximum ? row.maximum : row.minimum);
+        OptionTable::Set(saved.values, row,
+                         row.defaultValue < row.maximum ? row.maximum : row.minimum);
     QVERIFY(store.SaveOptions(saved));
 
     RegistryStore registry(FRegistry->FileName());
@@ -262,7 +267,8 @@ void tst_SettingsStore::everyOptionRowComesBackAsSaved()
     QVERIFY(next.LoadOptions(loaded));
     for (const OptionTable::Row &row : OptionTable::Rows()) {
         QVERIFY2(OptionTable::Get(saved.values, row) != row.defaultValue, row.value);
-        QVERIFY2(OptionTable::Get(loaded.values, row) == OptionTable::Get(saved.values, row), row.value);
+        QVERIFY2(OptionTable::Get(loaded.values, row) == OptionTable::Get(saved.values, row),
+                 row.value);
     }
 }
 
@@ -321,10 +327,10 @@ void tst_SettingsStore::fontDialogKeepsTheStoredStyle_data()
 {
     QTest::addColumn<QString>("family");
     QTest::addColumn<int>("bits");
-    QTest::addColumn<QString>("picked");   // the family then chosen in the dialog
+    QTest::addColumn<QString>("picked"); // the family then chosen in the dialog
     QTest::addColumn<int>("chosenBits");
     const QString dejaVu = QStringLiteral("DejaVu Sans Mono");
-    const QString noto = QStringLiteral("Noto Sans Mono");   // no italic face
+    const QString noto = QStringLiteral("Noto Sans Mono"); // no italic face
     QTest::newRow("regular") << dejaVu << 0 << dejaVu << 0;
     QTest::newRow("regular, DejaVu picked") << noto << 0 << dejaVu << 0;
     QTest::newRow("oblique, Noto picked") << dejaVu << 4 << noto << 0;
@@ -353,8 +359,8 @@ void tst_SettingsStore::fontDialogKeepsTheStoredStyle()
     if (picked != family) {
         QListView *families = dialog.findChildren<QListView *>().value(0);
         QVERIFY(families);
-        const QModelIndexList rows =
-            families->model()->match(families->model()->index(0, 0), Qt::DisplayRole, picked, 1, Qt::MatchFixedString);
+        const QModelIndexList rows = families->model()->match(
+            families->model()->index(0, 0), Qt::DisplayRole, picked, 1, Qt::MatchFixedString);
         QVERIFY(!rows.isEmpty());
         families->setCurrentIndex(rows.first());
     }
@@ -372,8 +378,9 @@ QString tst_SettingsStore::LoadAll()
         || !recent.LoadRecentFiles(*FRegistry))
         return QStringLiteral("failed: ") + FatalErrorText();
     QString result;
-    QDebug(&result) << o.values.sound << o.values.editorFont << o.values.backColor << o.browsers << o.browserIndex
-                    << o.customColors << work.WorkDir << work.MainPlacement.Width << recent.Files();
+    QDebug(&result) << o.values.sound << o.values.editorFont << o.values.backColor << o.browsers
+                    << o.browserIndex << o.customColors << work.WorkDir << work.MainPlacement.Width
+                    << recent.Files();
     return result;
 }
 
@@ -382,19 +389,29 @@ void tst_SettingsStore::aValueOfTheWrongKindFallsBackToItsDefault_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QVariant>("wrong");
-    QTest::addColumn<QVariant>("usual");   // a value that gives the default
+    QTest::addColumn<QVariant>("usual"); // a value that gives the default
     const LiveOptionValues defaults;
-    QTest::newRow("flag as text") << "Options" << "Beep" << QVariant("yes") << QVariant(1);
-    QTest::newRow("font name as number") << "Editor" << "Font Name" << QVariant(12)
-                                         << QVariant(defaults.editorFont.family());
-    QTest::newRow("font size as text") << "Editor" << "Font Size" << QVariant("big")
-                                       << QVariant(defaults.editorFont.pointSize());
-    QTest::newRow("browser index as text") << "Browsers" << "Indx" << QVariant("first") << QVariant(-1);
-    QTest::newRow("browser as number") << "Browsers" << "Browser_1" << QVariant(7) << QVariant("");
-    QTest::newRow("custom colour as number") << "Custom Colors" << "Color_0" << QVariant(5) << QVariant("");
-    QTest::newRow("working folder as number") << "Work" << "Dir" << QVariant(3) << QVariant("");
-    QTest::newRow("placement not parsing") << "Work" << "Main Form" << QVariant("1,0,left,0,800,600") << QVariant("");
-    QTest::newRow("recent file as number") << "RUF" << "File_0" << QVariant(9) << QVariant("");
+    QTest::newRow("flag as text") << "Options"
+                                  << "Beep" << QVariant("yes") << QVariant(1);
+    QTest::newRow("font name as number")
+        << "Editor"
+        << "Font Name" << QVariant(12) << QVariant(defaults.editorFont.family());
+    QTest::newRow("font size as text")
+        << "Editor"
+        << "Font Size" << QVariant("big") << QVariant(defaults.editorFont.pointSize());
+    QTest::newRow("browser index as text") << "Browsers"
+                                           << "Indx" << QVariant("first") << QVariant(-1);
+    QTest::newRow("browser as number") << "Browsers"
+                                       << "Browser_1" << QVariant(7) << QVariant("");
+    QTest::newRow("custom colour as number") << "Custom Colors"
+                                             << "Color_0" << QVariant(5) << QVariant("");
+    QTest::newRow("working folder as number") << "Work"
+                                              << "Dir" << QVariant(3) << QVariant("");
+    QTest::newRow("placement not parsing")
+        << "Work"
+        << "Main Form" << QVariant("1,0,left,0,800,600") << QVariant("");
+    QTest::newRow("recent file as number") << "RUF"
+                                           << "File_0" << QVariant(9) << QVariant("");
 }
 
 void tst_SettingsStore::aValueOfTheWrongKindFallsBackToItsDefault()
@@ -409,8 +426,9 @@ void tst_SettingsStore::aValueOfTheWrongKindFallsBackToItsDefault()
     QVERIFY(store.FirstRunSetup(Input(), workDir));
     auto write = [&](const QVariant &value) {
         const QString path = SettingsStore::KeyPath(key);
-        return value.typeId() == QMetaType::QString ? FRegistry->WriteText(path, name, value.toString())
-                                                    : FRegistry->WriteNumber(path, name, value.toInt());
+        return value.typeId() == QMetaType::QString
+            ? FRegistry->WriteText(path, name, value.toString())
+            : FRegistry->WriteNumber(path, name, value.toInt());
     };
     QVERIFY(write(usual));
     const QString expected = LoadAll();
@@ -425,7 +443,8 @@ void tst_SettingsStore::aValueOfTheWrongKindFallsBackToItsDefault()
     const ScriptedDialogs::Call message = dialogs.Messages().first();
     QCOMPARE(message.msgKind, MsgKind::Warning);
     QVERIFY(message.text.contains(QDir::toNativeSeparators(FRegistry->FileName())));
-    QVERIFY2(message.text.endsWith(QLatin1Char('\r') + key + QLatin1Char('\\') + name), qPrintable(message.text));
+    QVERIFY2(message.text.endsWith(QLatin1Char('\r') + key + QLatin1Char('\\') + name),
+             qPrintable(message.text));
 }
 
 void tst_SettingsStore::missingEditorValueStopsLoading()
@@ -436,14 +455,16 @@ void tst_SettingsStore::missingEditorValueStopsLoading()
     QVERIFY(FRegistry->WriteText(Key("Editor"), "Font Name", "Mono"));
     OptionsData options;
     QVERIFY(!store.LoadOptions(options));
-    QVERIFY2(FatalErrorText().startsWith(QStringLiteral("Can not load options: ")), qPrintable(FatalErrorText()));
+    QVERIFY2(FatalErrorText().startsWith(QStringLiteral("Can not load options: ")),
+             qPrintable(FatalErrorText()));
     QVERIFY(FatalErrorText().contains(QStringLiteral("Font Style")));
 
     // A text where a number belongs is not an error; the missing value is.
     FatalErrorText().clear();
     QVERIFY(FRegistry->WriteText(Key("Options"), "Beep", "yes"));
     QVERIFY(!store.LoadOptions(options));
-    QCOMPARE(FatalErrorText(), QStringLiteral("Can not load options: The value 'Font Style' does not exist"));
+    QCOMPARE(FatalErrorText(),
+             QStringLiteral("Can not load options: The value 'Font Style' does not exist"));
 }
 
 void tst_SettingsStore::customColours()
@@ -455,14 +476,17 @@ void tst_SettingsStore::customColours()
     OptionsData saved;
     saved.customColors = {QColor(0x11, 0x22, 0x33), QColor(Qt::white), QColor(0xAB, 0xCD, 0xEF)};
     QVERIFY(store.SaveOptions(saved));
-    QCOMPARE(FRegistry->ValueNames(Key("Custom Colors")), QStringList({"Color_0", "Color_1", "Color_2"}));
+    QCOMPARE(FRegistry->ValueNames(Key("Custom Colors")),
+             QStringList({"Color_0", "Color_1", "Color_2"}));
 
     // A shorter list leaves the values beyond it; loading appends.
     QList<QColor> two = {QColor(Qt::red), QColor(Qt::green)};
     QVERIFY(store.LoadCustomColors(two, true));
     QList<QColor> loaded = {QColor(Qt::blue)};
     QVERIFY(store.LoadCustomColors(loaded, false));
-    QCOMPARE(loaded, QList<QColor>({QColor(Qt::blue), QColor(Qt::red), QColor(Qt::green), QColor(0xAB, 0xCD, 0xEF)}));
+    QCOMPARE(loaded,
+             QList<QColor>(
+                 {QColor(Qt::blue), QColor(Qt::red), QColor(Qt::green), QColor(0xAB, 0xCD, 0xEF)}));
     QVERIFY(dialogs.Messages().isEmpty());
 
     // A value that is not a text keeps its place as no colour.
@@ -541,7 +565,8 @@ void tst_SettingsStore::unreadableSettingsStartAsFirstRun()
     store.ReportRegistryRecovery();
     QCOMPARE(dialogs.Messages().size(), 1);
     QCOMPARE(dialogs.Messages().first().msgKind, MsgKind::Warning);
-    QVERIFY(dialogs.Messages().first().text.contains(QDir::toNativeSeparators(reopened.KeptAsFileName())));
+    QVERIFY(dialogs.Messages().first().text.contains(
+        QDir::toNativeSeparators(reopened.KeptAsFileName())));
 
     // A settings file without the program's keys needs the setup too.
     RegistryStore empty(FTemp->filePath(QStringLiteral("other.json")));

@@ -4,10 +4,10 @@
 #include "editor/TfrmMDIChild.h"
 #include "platform/FatalErrorText.h"
 #include "platform/ProductInfo.h"
-#include "support/ScriptedDialogs.h"
 #include "shell/MainCommandTable.h"
 #include "shell/TagCommands.h"
 #include "shell/TfrmMainForm.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TestCatalogue.h"
 #include "tags/TDataMod.h"
 #include "tags/TagStore.h"
@@ -71,19 +71,21 @@ QString ExpectedTag(const QString &button)
 }
 
 const QStringList TagButtonNames = {
-    "sbParagraph", "sbBR", "sbHR", "sbBODY", "sbHEAD", "sbHTML", "sbISINDEX", "sbTITLE",
-    "sbH1", "sbH2", "sbH3", "sbH4", "sbH5", "sbH6", "sbLink", "sbDD", "sbDIR", "sbDL", "sbDT",
-    "sbLI", "sbMENU", "sbOL", "sbUL", "sbB", "sbI", "sbU", "sbS", "sbEM", "sbBASEFONT",
-    "sbCenter", "sbCITE", "sbCODE", "sbDFN", "sbFONT", "sbKBD", "sbSAMP", "sbSTRONG", "sbTT",
-    "sbVAR", "sbFORM", "sbINPUT", "sbOPTION", "sbSELECT", "sbTEXTAREA", "sbCAPTION", "sbTABLE",
-    "sbTD", "sbTH", "sbTR", "sbAddress", "sbBLINK", "sbBQ", "sbNOBR", "sbPRE", "sbWBR",
+    "sbParagraph", "sbBR",       "sbHR",      "sbBODY",  "sbHEAD", "sbHTML",  "sbISINDEX",
+    "sbTITLE",     "sbH1",       "sbH2",      "sbH3",    "sbH4",   "sbH5",    "sbH6",
+    "sbLink",      "sbDD",       "sbDIR",     "sbDL",    "sbDT",   "sbLI",    "sbMENU",
+    "sbOL",        "sbUL",       "sbB",       "sbI",     "sbU",    "sbS",     "sbEM",
+    "sbBASEFONT",  "sbCenter",   "sbCITE",    "sbCODE",  "sbDFN",  "sbFONT",  "sbKBD",
+    "sbSAMP",      "sbSTRONG",   "sbTT",      "sbVAR",   "sbFORM", "sbINPUT", "sbOPTION",
+    "sbSELECT",    "sbTEXTAREA", "sbCAPTION", "sbTABLE", "sbTD",   "sbTH",    "sbTR",
+    "sbAddress",   "sbBLINK",    "sbBQ",      "sbNOBR",  "sbPRE",  "sbWBR",
 };
 
 // Tags written with one part only.
 const QStringList OneSided = {"BR", "HR", "ISINDEX", "LINK", "BASEFONT", "INPUT", "WBR"};
 
 const QString AnchorPrompt = QStringLiteral("http://www.example.com/");
-}
+} // namespace
 
 void TestTagCommands::initTestCase()
 {
@@ -164,9 +166,8 @@ void TestTagCommands::everyTagButtonInsertsItsTag()
         found->click();
         const QString tag = ExpectedTag(button);
         const QString expected = OneSided.contains(tag)
-                                     ? QLatin1Char('<') + tag + QLatin1Char('>')
-                                     : QLatin1Char('<') + tag + QStringLiteral(">x</") + tag
-                                           + QLatin1Char('>');
+            ? QLatin1Char('<') + tag + QLatin1Char('>')
+            : QLatin1Char('<') + tag + QStringLiteral(">x</") + tag + QLatin1Char('>');
         QCOMPARE(Text(), expected);
     }
     QVERIFY(FDialogs->Messages().isEmpty());
@@ -213,7 +214,8 @@ void TestTagCommands::anchorWithoutItsCatalogueEntry()
     QCOMPARE(FDialogs->Messages().size(), 1);
     QCOMPARE(FDialogs->Messages().first().text,
              QStringLiteral("Can not insert a tag: can not find the tag \"A\"."));
-    FDataMod->Store().AddTag(MakeTag(QStringLiteral("A"), true, QStringLiteral(" ") + AnchorPrompt));
+    FDataMod->Store().AddTag(
+        MakeTag(QStringLiteral("A"), true, QStringLiteral(" ") + AnchorPrompt));
 }
 
 void TestTagCommands::anchorWithPromptInLowerCase()
@@ -221,8 +223,9 @@ void TestTagCommands::anchorWithPromptInLowerCase()
     SetCase(false, false);
     Open(QStringLiteral("go "), 3);
     Click("sbA");
-    QCOMPARE(Text(), QStringLiteral("go <a href=\"") + AnchorPrompt
-                         + QStringLiteral("\">Type text that will be highlighted here</a>"));
+    QCOMPARE(Text(),
+             QStringLiteral("go <a href=\"") + AnchorPrompt
+                 + QStringLiteral("\">Type text that will be highlighted here</a>"));
     QCOMPARE(Editor()->SelStart(), 3 + 9);
     QCOMPARE(Editor()->SelText(), AnchorPrompt);
 
@@ -230,7 +233,8 @@ void TestTagCommands::anchorWithPromptInLowerCase()
     Editor()->SetText(QStringLiteral("Home Page"));
     Editor()->SelectAll();
     Click("sbA");
-    QCOMPARE(Text(), QStringLiteral("<a href=\"") + AnchorPrompt + QStringLiteral("\">Home Page</a>"));
+    QCOMPARE(Text(),
+             QStringLiteral("<a href=\"") + AnchorPrompt + QStringLiteral("\">Home Page</a>"));
     QVERIFY(FDialogs->Messages().isEmpty());
 }
 
@@ -392,9 +396,9 @@ void TestTagCommands::makerLinkFollowsTheCaseOptions()
     Open(QStringLiteral("gone"), 0, 4);
     FForm->MenuItem(QStringLiteral("mnuLinkToVaroPage"))->trigger();
     const QString lower = QStringLiteral("<br>\r\n<center>\r\n<a href=\"") + page
-                          + QStringLiteral("\">\r\n<img src=\"") + page
-                          + QStringLiteral("/varonow.gif\" alt=\"Double click here to download "
-                                           "Quillon\" border=0>\r\n</a>\r\n</center>\r\n");
+        + QStringLiteral("\">\r\n<img src=\"") + page
+        + QStringLiteral("/varonow.gif\" alt=\"Double click here to download "
+                         "Quillon\" border=0>\r\n</a>\r\n</center>\r\n");
     QCOMPARE(Text(), lower);
     QCOMPARE(Editor()->SelStart(), int(lower.size()));
 

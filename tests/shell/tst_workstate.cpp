@@ -33,10 +33,13 @@ void tst_WorkState::init()
 
 void tst_WorkState::placementText()
 {
-    QCOMPARE(WorkState::FormatWindowPlacement({true, false, -4, -4, 1288, 808}), QStringLiteral("1,0,1,1,1288,808"));
-    QCOMPARE(WorkState::FormatWindowPlacement({false, true, 0, 25, 290, 600}), QStringLiteral("0,1,0,25,290,600"));
+    QCOMPARE(WorkState::FormatWindowPlacement({true, false, -4, -4, 1288, 808}),
+             QStringLiteral("1,0,1,1,1288,808"));
+    QCOMPARE(WorkState::FormatWindowPlacement({false, true, 0, 25, 290, 600}),
+             QStringLiteral("0,1,0,25,290,600"));
     const WindowPlacement odd{false, true, 2000, 3, -5, 0};
-    QCOMPARE(WorkState::ParseWindowPlacement(WorkState::FormatWindowPlacement(odd)), std::optional(odd));
+    QCOMPARE(WorkState::ParseWindowPlacement(WorkState::FormatWindowPlacement(odd)),
+             std::optional(odd));
 }
 
 void tst_WorkState::placementTextParsing()
@@ -47,7 +50,8 @@ void tst_WorkState::placementTextParsing()
     // the text after the last comma is always the height.
     QCOMPARE(WorkState::ParseWindowPlacement("2,1,10,20,300,7,8,400"),
              std::optional(WindowPlacement{false, true, 10, 20, 300, 400}));
-    QCOMPARE(WorkState::ParseWindowPlacement("1,55"), std::optional(WindowPlacement{true, false, 0, 0, 0, 55}));
+    QCOMPARE(WorkState::ParseWindowPlacement("1,55"),
+             std::optional(WindowPlacement{true, false, 0, 0, 0, 55}));
 
     QString error;
     QVERIFY(!WorkState::ParseWindowPlacement("0,0,x,1,1,1", &error));
@@ -97,7 +101,8 @@ void tst_WorkState::saveDropsTheTrailingSeparator()
     QVERIFY(state.SaveWorkState(*FRegistry));
     QCOMPARE(FRegistry->ReadText(Work(), "Dir").value(), QStringLiteral("/home/Ann/Web Pages"));
     QCOMPARE(FRegistry->ReadText(Work(), "Main Form").value(), QStringLiteral("0,0,1,10,800,600"));
-    QCOMPARE(FRegistry->ReadText(Work(), "Tag Inspector").value(), QStringLiteral("0,1,801,0,290,600"));
+    QCOMPARE(FRegistry->ReadText(Work(), "Tag Inspector").value(),
+             QStringLiteral("0,1,801,0,290,600"));
 
     state.WorkDir = "C:\\Pages\\";
     QVERIFY(state.SaveWorkState(*FRegistry));

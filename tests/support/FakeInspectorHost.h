@@ -16,10 +16,10 @@
 class FakeInspectorHost : public InspectorHost {
 public:
     TList3Dim lookup;
-    QObject notebook;                // stands for the tag notebook
+    QObject notebook; // stands for the tag notebook
     QString currentPage = QStringLiteral("Page Structure");
-    QStringList selectedPages;       // SelectTagGroupPage() groups
-    QStringList fileKinds;           // SelectFile() kinds
+    QStringList selectedPages; // SelectTagGroupPage() groups
+    QStringList fileKinds;     // SelectFile() kinds
     QString fileAnswer;
     int placed = 0;
     int closed = 0;

@@ -20,14 +20,14 @@ class TfrmOptions;
 class FakeOptionsTarget : public FakeWorkspace, public OptionsTarget {
 public:
     TfrmOptions *dialog = nullptr;
-    bool bars[3] = {true, true, true};   // tool bar, tag notebook bar, message bar
+    bool bars[3] = {true, true, true}; // tool bar, tag notebook bar, message bar
     QList<QColor> customColors;
     RecentFiles recent;
     bool reopenVisible = true;
     int recentLoads = 0;
     bool recentLoadResult = true;
-    QStringList filesToLoad;             // what a successful load lists, most recent first
-    int recentListHidden = 0;            // HideRecentFileList() calls
+    QStringList filesToLoad;  // what a successful load lists, most recent first
+    int recentListHidden = 0; // HideRecentFileList() calls
 
     // Workspace and OptionsTarget share these.
     const LiveOptions &Options() const override;

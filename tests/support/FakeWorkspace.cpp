@@ -123,8 +123,9 @@ void FakeWorkspace::ShowCaretPosition()
     TfrmMDIChild *child = DocumentCount() > 0 ? ActiveDocument() : nullptr;
     if (!child)
         return;
-    SetStatusText(3, QString::number(child->EditMemo->Row() + 1) + QStringLiteral(" : ") +
-                         QString::number(child->EditMemo->Col() + 1));
+    SetStatusText(3,
+                  QString::number(child->EditMemo->Row() + 1) + QStringLiteral(" : ")
+                      + QString::number(child->EditMemo->Col() + 1));
 }
 
 void FakeWorkspace::ShowProgress(const QString &message)

@@ -51,16 +51,16 @@ public:
     QStringList statusLog;
 
     bool modifiedIndicatorOn = true;
-    QList<bool> modifiedStates;            // arguments of ShowModifiedState, in order
-    QList<bool> modifiedIndicatorCalls;    // arguments of SetModifiedIndicatorOn, in order
+    QList<bool> modifiedStates;         // arguments of ShowModifiedState, in order
+    QList<bool> modifiedIndicatorCalls; // arguments of SetModifiedIndicatorOn, in order
 
-    int errorBeeps = 0;                    // ErrorBeep() calls, sound on or off
-    QList<bool> busyCalls;                 // arguments of SetBusy, in order
+    int errorBeeps = 0;    // ErrorBeep() calls, sound on or off
+    QList<bool> busyCalls; // arguments of SetBusy, in order
     bool busy = false;
     bool windowMenuVisible = false;
-    QStringList progressMessages;          // ShowProgress() texts
-    QList<MainCommand> mainCommands;       // RunMainCommand() commands
-    QList<QPointer<QObject>> droppedSources;  // InsertDroppedItem() sources
+    QStringList progressMessages;            // ShowProgress() texts
+    QList<MainCommand> mainCommands;         // RunMainCommand() commands
+    QList<QPointer<QObject>> droppedSources; // InsertDroppedItem() sources
 
     // Page-file prompts: answers consumed first in first out; an empty
     // answer, or none left, is Cancel. Each prompt is recorded: "Open",
@@ -68,9 +68,9 @@ public:
     QStringList openAnswers;
     QStringList saveAnswers;
     QStringList prompts;
-    QStringList recentFiles;               // AddRecentFile() names, in order
+    QStringList recentFiles; // AddRecentFile() names, in order
 
-    QList<QPointer<TfrmMDIChild>> saveRequests;  // SaveDocument() windows
+    QList<QPointer<TfrmMDIChild>> saveRequests; // SaveDocument() windows
     bool saveResult = false;
     std::function<bool(TfrmMDIChild *)> saveHandler;
 

@@ -28,8 +28,7 @@ AttrRecord Attr(const QString &tag, int order, const QString &name, bool canEdit
 
 } // namespace
 
-InspectorCatalogue::InspectorCatalogue()
-    : FStore(std::make_unique<TagStore>(FDir.path()))
+InspectorCatalogue::InspectorCatalogue() : FStore(std::make_unique<TagStore>(FDir.path()))
 {
     for (TagStore::Table table : {TagStore::Table::Tags, TagStore::Table::Attr}) {
         FStore->Create(table);
@@ -55,12 +54,12 @@ InspectorCatalogue::InspectorCatalogue()
     FStore->AddAttribute(Attr(td, 2, QStringLiteral("NOWRAP"), false, QStringLiteral("novalue")));
     FStore->AddAttribute(Attr(td, 3, QStringLiteral("ALIGN"), false, QString(),
                               QStringLiteral(" tcombobox "), QStringLiteral("left")));
-    FStore->AddAttribute(Attr(td, 4, QStringLiteral("VALIGN"), false, QString(),
-                              QStringLiteral("TCOMBOBOX")));
+    FStore->AddAttribute(
+        Attr(td, 4, QStringLiteral("VALIGN"), false, QString(), QStringLiteral("TCOMBOBOX")));
 
     FStore->AddAttribute(Attr(doc, 1, QStringLiteral("LANG"), false));
-    FStore->AddAttribute(Attr(doc, 2, QStringLiteral("VERSION"), false, QString(),
-                              QStringLiteral("TCOMBOBOX")));
+    FStore->AddAttribute(
+        Attr(doc, 2, QStringLiteral("VERSION"), false, QString(), QStringLiteral("TCOMBOBOX")));
     FStore->AddAttribute(Attr(doc, 3, QStringLiteral("AFTER"), true));
 
     FStore->AddAttribute(Attr(QStringLiteral("IMG"), 1, QStringLiteral("SRC"), true,

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "support/EditorFixture.h"
-#include "support/TestFiles.h"
 #include "editor/PageFileWriter.h"
 #include "editor/PageFiles.h"
+#include "support/EditorFixture.h"
+#include "support/TestFiles.h"
 
 #include <QtTest>
 

@@ -51,7 +51,8 @@ ScriptedDialogs::~ScriptedDialogs()
     const qsizetype unused = FMessageAnswers.size() + FFileAnswers.size() + FColorAnswers.size()
         + FFontAnswers.size() + FPrintAnswers.size() + FPrinterSetupAnswers.size();
     if (unused > 0)
-        qWarning("ScriptedDialogs: %lld scripted answer(s) were never asked for", qlonglong(unused));
+        qWarning("ScriptedDialogs: %lld scripted answer(s) were never asked for",
+                 qlonglong(unused));
     if (&Dialogs::Instance() == this)
         Dialogs::SetInstance(nullptr);
 }
@@ -129,9 +130,9 @@ MsgButton ScriptedDialogs::MessageBox(MsgKind kind, const QString &text, MsgButt
         // The script and the program disagree about this message: stop here,
         // naming both, rather than let the test go on down a path no user
         // could take.
-        qFatal("ScriptedDialogs: scripted answer %s is not among the buttons %s of the message \"%s\"",
-               qPrintable(buttonNames(answer)), qPrintable(buttonNames(offered)),
-               qPrintable(text));
+        qFatal(
+            "ScriptedDialogs: scripted answer %s is not among the buttons %s of the message \"%s\"",
+            qPrintable(buttonNames(answer)), qPrintable(buttonNames(offered)), qPrintable(text));
     }
     return answer;
 }

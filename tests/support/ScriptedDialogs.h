@@ -17,12 +17,12 @@ public:
     enum class CallKind { Message, File, Color, Font, Print, PrinterSetup, Beep };
     struct Call {
         CallKind kind;
-        MsgKind msgKind = MsgKind::Information;   // message boxes
-        QString text;                             // message text or dialog title
-        MsgButtons buttons = 0;                   // message boxes
-        FileDialogRequest file;                   // file dialogs
-        QColor initialColor;                      // colour dialog
-        bool fullOpen = false;                    // colour dialog
+        MsgKind msgKind = MsgKind::Information; // message boxes
+        QString text;                           // message text or dialog title
+        MsgButtons buttons = 0;                 // message boxes
+        FileDialogRequest file;                 // file dialogs
+        QColor initialColor;                    // colour dialog
+        bool fullOpen = false;                  // colour dialog
     };
 
     // Installs itself as Dialogs::Instance() for its lifetime.
@@ -31,7 +31,7 @@ public:
 
     // Answers, consumed first in first out, per kind of dialog.
     void AnswerMessage(MsgButton answer);
-    void AnswerFile(const QString &fileName, int filterIndex = 0);  // "" = Cancel
+    void AnswerFile(const QString &fileName, int filterIndex = 0); // "" = Cancel
     void AnswerColor(std::optional<QColor> color);
     void AnswerFont(std::optional<QFont> font);
     void AnswerPrint(bool confirm);
@@ -39,9 +39,9 @@ public:
 
     // What was asked, in order.
     QList<Call> calls;
-    QList<Call> Messages() const;     // the message boxes only
+    QList<Call> Messages() const; // the message boxes only
     int BeepCount() const;
-    void Clear();                     // forget calls and unused answers
+    void Clear(); // forget calls and unused answers
 
     MsgButton MessageBox(MsgKind kind, const QString &text, MsgButtons buttons) override;
     FileDialogResult FileDialog(const FileDialogRequest &request) override;

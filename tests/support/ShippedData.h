@@ -14,7 +14,13 @@ namespace QTest {
 template <> inline char *toString(const WindowPlacement &p)
 {
     return qstrdup(QStringLiteral("{maximized %1, on top %2, %3, %4, %5 x %6}")
-                       .arg(p.Maximized).arg(p.StayOnTop).arg(p.Left).arg(p.Top)
-                       .arg(p.Width).arg(p.Height).toLatin1().constData());
+                       .arg(p.Maximized)
+                       .arg(p.StayOnTop)
+                       .arg(p.Left)
+                       .arg(p.Top)
+                       .arg(p.Width)
+                       .arg(p.Height)
+                       .toLatin1()
+                       .constData());
 }
-}
+} // namespace QTest

@@ -40,7 +40,7 @@ private slots:
 
 namespace {
 const Table kAllTables[] = {Table::Tags, Table::Attr, Table::LkpAttr, Table::TagGrp,
-                            Table::Tips, Table::Qln4, Table::Groups, Table::Links};
+                            Table::Tips, Table::Qln4, Table::Groups,  Table::Links};
 
 // Writes every table with a few records into a DATA folder.
 void WriteTables(const QString &data, int tips)
@@ -48,7 +48,8 @@ void WriteTables(const QString &data, int tips)
     TagStore store(data);
     for (Table table : kAllTables)
         store.Create(table);
-    store.AddTag({QStringLiteral("B"), QStringLiteral("Bold"), QString(), 5, true, QStringLiteral("bold text")});
+    store.AddTag({QStringLiteral("B"), QStringLiteral("Bold"), QString(), 5, true,
+                  QStringLiteral("bold text")});
     store.AddTagGroup({QStringLiteral("All Tags"), 0});
     store.SetSetupFlag(false);
     for (int i = 0; i < tips; ++i)
@@ -91,7 +92,7 @@ QString MoveError(TDataMod &mod, int from, int to, const QString &link, QWidget 
     }
     return QStringLiteral("(nothing raised)");
 }
-}
+} // namespace
 
 void TestDataMod::cleanup()
 {
@@ -109,7 +110,8 @@ void TestDataMod::creationOpensEveryTable()
         TDataMod mod(dir.path(), [&](const QString &m) { splash.append(m); });
         QCOMPARE(splash, QStringList{QStringLiteral("Initializing Tag Inspector ...")});
         QCOMPARE(FatalErrorText(), QString());
-        for (Table table : {Table::Tags, Table::Attr, Table::LkpAttr, Table::Groups, Table::Links, Table::TagGrp})
+        for (Table table :
+             {Table::Tags, Table::Attr, Table::LkpAttr, Table::Groups, Table::Links, Table::TagGrp})
             QVERIFY2(mod.Store().IsOpen(table), qPrintable(TagStore::FileName(table)));
         QVERIFY(!mod.Store().IsOpen(Table::Qln4));
         QVERIFY(!mod.TipsOpen());
@@ -162,7 +164,8 @@ void TestDataMod::everyMissingFileHasItsMessage()
     RemoveTable(dir.path(), Table::Tips);
     TDataMod mod(dir.path());
     QCOMPARE(FatalErrorText(), message);
-    const Table order[] = {Table::Tags, Table::Attr, Table::LkpAttr, Table::Groups, Table::Links, Table::TagGrp};
+    const Table order[] = {Table::Tags,   Table::Attr,  Table::LkpAttr,
+                           Table::Groups, Table::Links, Table::TagGrp};
     for (int i = 0; i < 6; ++i)
         QCOMPARE(mod.Store().IsOpen(order[i]), i < openedBefore);
 }
@@ -204,7 +207,7 @@ void TestDataMod::setupFlagIsReadAndWritten()
     QVERIFY(mod.ReadSetupInfo(done));
     QVERIFY(!done);
     QVERIFY(mod.WriteSetupInfo(true));
-    QVERIFY(!mod.Store().IsOpen(Table::Qln4));   // opened only inside the two methods
+    QVERIFY(!mod.Store().IsOpen(Table::Qln4)); // opened only inside the two methods
     QVERIFY(mod.ReadSetupInfo(done));
     QVERIFY(done);
     QVERIFY(!mod.Store().IsOpen(Table::Qln4));
@@ -219,10 +222,12 @@ void TestDataMod::setupFailuresGoToTheStartUpText()
     RemoveTable(dir.path(), Table::Qln4);
     bool done = true;
     QVERIFY(!mod.ReadSetupInfo(done));
-    QVERIFY2(FatalErrorText().startsWith(QLatin1String("Can not read setup info : qln4.db: file not found")),
+    QVERIFY2(FatalErrorText().startsWith(
+                 QLatin1String("Can not read setup info : qln4.db: file not found")),
              qPrintable(FatalErrorText()));
     QVERIFY(!mod.WriteSetupInfo(true));
-    QVERIFY2(FatalErrorText().startsWith(QLatin1String("Can not save setup info : qln4.db: file not found")),
+    QVERIFY2(FatalErrorText().startsWith(
+                 QLatin1String("Can not save setup info : qln4.db: file not found")),
              qPrintable(FatalErrorText()));
     QVERIFY(!QFile::exists(dir.path() + QStringLiteral("/DATA/qln4.db")));
 }
@@ -264,7 +269,7 @@ void TestDataMod::noTipsMeansNoTipsWindow()
     QTemporaryDir dir;
     MakeData(dir.path(), 0);
     TDataMod mod(dir.path());
-    QVERIFY(!mod.OpenTips());   // an empty table has nothing to show
+    QVERIFY(!mod.OpenTips()); // an empty table has nothing to show
     QVERIFY(!mod.TipsOpen());
     QCOMPARE(mod.LastError(), QString());
     RemoveTable(dir.path(), Table::Tips);
@@ -298,7 +303,8 @@ void TestDataMod::movingIntoAGroupThatHasTheLink()
     QCOMPARE(MoveError(mod, 1, 2, QStringLiteral("https://example.org/"), &manager),
              QStringLiteral("Can not move the link: This link already exists"));
     // The link stays where it was, with its note.
-    QCOMPARE(mod.Store().FindLink(1, QStringLiteral("https://example.org/"))->Note, QStringLiteral("note"));
+    QCOMPARE(mod.Store().FindLink(1, QStringLiteral("https://example.org/"))->Note,
+             QStringLiteral("note"));
     QCOMPARE(mod.Store().Links(2).size(), 1);
     QVERIFY(manager.isEnabled());
     QVERIFY(!IsFormBusy(&manager));

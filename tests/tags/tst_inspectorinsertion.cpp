@@ -1,9 +1,9 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/EditorFixture.h"
-#include "support/InspectorCatalogue.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
+#include "support/EditorFixture.h"
+#include "support/InspectorCatalogue.h"
 #include "tags/TagInspectorInsertion.h"
 
 #include <QTest>
@@ -54,11 +54,10 @@ void TestInspectorInsertion::tagWrapsTheSelectionAsOneUndoStep()
     FWorkspace->options.tagUpperCase = false;
     FWorkspace->options.attrUpperCase = false;
     Open(QString());
-    TagInspectorInsertion::InsertInspectorTag(*FWorkspace, TagOf("TABLE"), AttrsOf("TABLE"),
-                                              {Row(true, QStringLiteral("1")),
-                                               Row(true, QString(), QStringLiteral("Navy"))});
-    QCOMPARE(Editor()->Text(),
-             QStringLiteral("<table border=\"1\" bgcolor=\"#000080\"></table>"));
+    TagInspectorInsertion::InsertInspectorTag(
+        *FWorkspace, TagOf("TABLE"), AttrsOf("TABLE"),
+        {Row(true, QStringLiteral("1")), Row(true, QString(), QStringLiteral("Navy"))});
+    QCOMPARE(Editor()->Text(), QStringLiteral("<table border=\"1\" bgcolor=\"#000080\"></table>"));
     QCOMPARE(Editor()->SelStart(), 36);
     QCOMPARE(Editor()->SelLength(), 0);
 }

@@ -25,7 +25,7 @@ void TestInspectorRules::gridStartsFromTheRecords()
     QCOMPARE(TagInspectorRules::DisplayName(td.at(1)), QStringLiteral("Nowrap"));
     QCOMPARE(TagInspectorRules::DisplayName(AttrsOf(QStringLiteral("TABLE")).at(1)),
              QStringLiteral("Bgcolor"));
-    QVERIFY(TagInspectorRules::HasList(td.at(2)));   // trimmed, any case
+    QVERIFY(TagInspectorRules::HasList(td.at(2))); // trimmed, any case
     QVERIFY(!TagInspectorRules::HasList(td.at(0)));
     QCOMPARE(TagInspectorRules::InitialValue(td.at(2)), QStringLiteral("left"));
 
@@ -53,8 +53,9 @@ void TestInspectorRules::rowsAreWrittenByTheirKind()
     // A typed row is written even when empty; NOVALUE is the name alone,
     // once; a list row without a value is left out; the quote field is
     // trimmed.
-    QCOMPARE(Generate(QStringLiteral("TD"), {Row(true), Row(true, QStringLiteral("x")),
-                                             Row(true, QStringLiteral("  ")), Row(false)}),
+    QCOMPARE(Generate(QStringLiteral("TD"),
+                      {Row(true), Row(true, QStringLiteral("x")), Row(true, QStringLiteral("  ")),
+                       Row(false)}),
              QStringLiteral(" WIDTH=\"\" NOWRAP"));
     QCOMPARE(Generate(QStringLiteral("TD"),
                       {Row(false), Row(false), Row(true, QStringLiteral("center")),
@@ -81,12 +82,10 @@ void TestInspectorRules::attributeCaseChangesNamesNotValues()
 void TestInspectorRules::coloursAreWrittenAsHexadecimal()
 {
     const QList<QPair<QString, QString>> colours{
-        {"Black", "#000000"},  {"Maroon", "#800000"}, {"Green", "#008000"},
-        {"Olive", "#808000"},  {"Navy", "#000080"},   {"Purple", "#800080"},
-        {"Teal", "#008080"},   {"Gray", "#808080"},   {"Silver", "#C0C0C0"},
-        {"Red", "#FF0000"},    {"Lime", "#00FF00"},   {"Yellow", "#FFFF00"},
-        {"Blue", "#0000FF"},   {"Fuchsia", "#FF00FF"}, {"Aqua", "#00FFFF"},
-        {"White", "#FFFFFF"}};
+        {"Black", "#000000"},  {"Maroon", "#800000"},  {"Green", "#008000"}, {"Olive", "#808000"},
+        {"Navy", "#000080"},   {"Purple", "#800080"},  {"Teal", "#008080"},  {"Gray", "#808080"},
+        {"Silver", "#C0C0C0"}, {"Red", "#FF0000"},     {"Lime", "#00FF00"},  {"Yellow", "#FFFF00"},
+        {"Blue", "#0000FF"},   {"Fuchsia", "#FF00FF"}, {"Aqua", "#00FFFF"},  {"White", "#FFFFFF"}};
     for (const auto &[name, hex] : colours) {
         QCOMPARE(TagInspectorRules::ColorText(name), hex);
         QCOMPARE(TagInspectorRules::ColorText(name.toLower()), hex);
@@ -104,8 +103,8 @@ void TestInspectorRules::coloursAreWrittenAsHexadecimal()
 void TestInspectorRules::unknownColourFailsTheGeneration()
 {
     // Names QColor knows but that are not among the sixteen are refused too.
-    for (const QString &name : {QStringLiteral("Orange"), QStringLiteral("clRed"),
-                               QStringLiteral("#FF0000")}) {
+    for (const QString &name :
+         {QStringLiteral("Orange"), QStringLiteral("clRed"), QStringLiteral("#FF0000")}) {
         const QString error = Raised([&] {
             Generate(QStringLiteral("TABLE"), {Row(true, "1"), Row(true, QString(), name)});
         });

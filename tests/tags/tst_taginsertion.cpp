@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
-#include "support/ScriptedDialogs.h"
 #include "support/FakeWorkspace.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TestCatalogue.h"
 #include "tags/TagInsertion.h"
 #include "tags/TagStore.h"

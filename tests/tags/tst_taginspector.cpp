@@ -1,15 +1,15 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/EditorFixture.h"
-#include "support/FakeInspectorHost.h"
-#include "support/RecordingHelp.h"
-#include "support/ShippedTables.h"
-#include "support/TestCatalogue.h"
 #include "controls/FormBusy.h"
 #include "controls/TObjectGrid.h"
 #include "editor/TRCRichEdit.h"
 #include "editor/TfrmMDIChild.h"
 #include "platform/FatalErrorText.h"
+#include "support/EditorFixture.h"
+#include "support/FakeInspectorHost.h"
+#include "support/RecordingHelp.h"
+#include "support/ShippedTables.h"
+#include "support/TestCatalogue.h"
 #include "tags/TDataMod.h"
 #include "tags/TfrmTagInspector.h"
 
@@ -51,7 +51,7 @@ private slots:
     void windowCommands();
 
 private:
-    QTemporaryDir FDataDir;                // the shipped tables
+    QTemporaryDir FDataDir; // the shipped tables
     std::unique_ptr<TDataMod> FDataMod;
     std::unique_ptr<FakeInspectorHost> FHost;
     std::unique_ptr<TfrmTagInspector> FInspector;
@@ -186,8 +186,9 @@ void TestTagInspector::creationFailuresStopTheStartUp()
         TDataMod dataMod(dir.path());
         QVERIFY(FatalErrorText().isEmpty());
         TfrmTagInspector inspector(*FWorkspace, dataMod, *FHost);
-        QCOMPARE(FatalErrorText(), QStringLiteral("Can not create Tag Inspector: "
-                                                  "there is no tag group \"All Tags\""));
+        QCOMPARE(FatalErrorText(),
+                 QStringLiteral("Can not create Tag Inspector: "
+                                "there is no tag group \"All Tags\""));
     }
 
     // A tag group table that cannot be read.
@@ -231,8 +232,9 @@ void TestTagInspector::gridShowsTheAttributesOfTheChosenTag()
     QVERIFY(!inspector.CanEditRow(frame));
     QComboBox *list = inspector.ValueList(frame);
     QVERIFY(list);
-    QCOMPARE(list->count(), int(FDataMod->Store().LookupValues(attributes.at(frame - 1).LookupIndex).size()));
-    QCOMPARE(list->currentIndex(), -1);   // no default, no choice
+    QCOMPARE(list->count(),
+             int(FDataMod->Store().LookupValues(attributes.at(frame - 1).LookupIndex).size()));
+    QCOMPARE(list->currentIndex(), -1); // no default, no choice
     QVERIFY(!inspector.ValueList(1));
     // A file row starts empty and can be typed into.
     const int background = Row(QStringLiteral("Background"));
@@ -311,15 +313,17 @@ void TestTagInspector::rowsAreWrittenByTheirKind()
     ChooseListValue(QStringLiteral("Bgcolor"), QStringLiteral("Red"));
     Include(QStringLiteral("Bgcolor"));
     ChooseListValue(QStringLiteral("Align"), QStringLiteral("CENTER"));
-    QCOMPARE(Inspector().AttrGrid->Cells(2, Row(QStringLiteral("Align"))), QStringLiteral("CENTER"));
+    QCOMPARE(Inspector().AttrGrid->Cells(2, Row(QStringLiteral("Align"))),
+             QStringLiteral("CENTER"));
     QCOMPARE(Inspector().GenerateAttributes(),
              QStringLiteral(" ALIGN=\"CENTER\" BGCOLOR=\"#FF0000\" SUMMARY=\"\" HIDDEN"));
 
     // Lower-case attributes keep the values as the user gave them.
     FWorkspace->options.attrUpperCase = false;
     Include(QStringLiteral("Summary"), QStringLiteral("Prices In EUR"));
-    QCOMPARE(Inspector().GenerateAttributes(),
-             QStringLiteral(" align=\"CENTER\" bgcolor=\"#FF0000\" summary=\"Prices In EUR\" hidden"));
+    QCOMPARE(
+        Inspector().GenerateAttributes(),
+        QStringLiteral(" align=\"CENTER\" bgcolor=\"#FF0000\" summary=\"Prices In EUR\" hidden"));
 
     // Without a page there is nothing to write.
     FWorkspace->CloseAllDocuments();
@@ -490,7 +494,8 @@ void TestTagInspector::loadFailuresAreReportedAndEndTheBusyState_data()
 {
     QTest::addColumn<TagStore::Table>("table");
     QTest::addColumn<QString>("message");
-    QTest::newRow("attributes of a new tag") << TagStore::Table::Attr << "Can not load attributes: ";
+    QTest::newRow("attributes of a new tag")
+        << TagStore::Table::Attr << "Can not load attributes: ";
     QTest::newRow("tags of a new filter") << TagStore::Table::Tags << "Can not load tags: ";
 }
 
