@@ -44,6 +44,9 @@ public:
     // missing file, or one that is no regular file or cannot be read, gives
     // an empty list without a word. Nothing to read for the line numbers.
     void Load();
+    // Whether Load() has run: the Find and Replace windows share one find
+    // history, and the second window to open must not read it again.
+    bool Loaded() const { return FLoaded; }
     // Rewrites the history file whole (or leaves it as it was): the entries
     // newest first, each on a line ending in CR LF, in UTF-8. A history that
     // was never loaded has nothing to say and leaves its file alone. Returns
