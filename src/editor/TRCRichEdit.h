@@ -3,6 +3,7 @@
 #pragma once
 
 #include "editor/LineEnds.h"
+#include "editor/TextSearch.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -49,6 +50,10 @@ public:
     // Tests: the next load fails as if memory ran out part-way.
     static void FailNextLoadForTesting();
     int TextLength() const; // in characters
+    // Runs a search over the whole text from a selection (character
+    // positions) and gives the match in character positions. The text is
+    // read in the component's own buffer, so a search copies nothing.
+    TextSearch::Match ScanText(const TextSearch &search, int selStart, int selLength) const;
 
     // Selection (character positions).
     int SelStart() const;

@@ -1,6 +1,7 @@
 // Quillon - an HTML source editor
 // SPDX-License-Identifier: GPL-3.0-or-later
-// TRCRichEdit: the whole text, loaded and taken back in the page file's form.
+// TRCRichEdit: the whole text, loaded and taken back in the page file's form,
+// and searched where it lies.
 #include "editor/TRCRichEdit.h"
 
 #include "editor/LineEnds.h"
@@ -125,3 +126,16 @@ QString TRCRichEdit::FileText() const
     return QString::fromUtf8(FileTextUtf8());
 }
 
+TextSearch::Match TRCRichEdit::ScanText(const TextSearch &search, int selStart, int selLength) const
+{
+    const long start = BytePos(selStart);
+    const long end = selLength > 0 ? BytePos(selStart + selLength) : start;
+    // The buffer's gap is closed once after a change; later searches read
+    // it as it stands.
+    const TextSearch::Match match =
+        search.ScanBuffer(Range(0, FSci->SendScintilla(Sci::SCI_GETLENGTH)), start, end - start);
+    if (!match.Found())
+        return {};
+    const int first = CharPos(match.start);
+    return {first, int(CountUtf16(match.start, match.start + match.length))};
+}
