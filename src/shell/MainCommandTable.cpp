@@ -17,8 +17,7 @@ using Kind = MainCommandRecord::Kind;
 
 int MainHandler::Count() const
 {
-    return int(form != nullptr) + int(tags != nullptr) + int(tag != nullptr)
-        + int(function != nullptr) + int(later);
+    return int(form != nullptr) + int(tags != nullptr) + int(tag != nullptr) + int(later);
 }
 
 MainCommandRecord MainCommandRecord::Key(const char *keys) const
@@ -141,8 +140,6 @@ void MainCommandTable::Run(const MainHandler &handler, TfrmMainForm &form)
         (form.Tags().*handler.tags)();
     else if (handler.tag)
         form.Tags().InsertTagByName(QString::fromLatin1(handler.tag));
-    else if (handler.function)
-        handler.function(form);
 }
 
 void MainCommandTable::Connect(const MainCommandRecord &record, TfrmMainForm &form,

@@ -36,7 +36,6 @@ struct MainHandler {
     void (TfrmMainForm::*form)() = nullptr; // a slot of the main window
     void (TagCommands::*tags)() = nullptr;  // a tag command
     const char *tag = nullptr;              // inserts this catalogue tag by name
-    void (*function)(TfrmMainForm &) = nullptr;
     bool later = false; // the command arrives with its window
 
     int Count() const;

@@ -46,13 +46,6 @@ MainHandler Handler(void (TagCommands::*slot)())
     return handler;
 }
 
-MainHandler Handler(void (*function)(TfrmMainForm &))
-{
-    MainHandler handler;
-    handler.function = function;
-    return handler;
-}
-
 MainHandler Handler(MainHandler handler)
 {
     return handler;
@@ -117,12 +110,6 @@ MainCommandRecord Stretch()
     return Row(Kind::Stretch, P::ToolBar);
 }
 
-// The three bars follow the check marks of their View menu items.
-void ShowBarsByMarks(TfrmMainForm &form)
-{
-    form.SetBarStates(form.ToolBarShown(), form.TagNotebookBarShown(), form.MessageBarShown());
-}
-
 QList<MainCommandRecord> MakeTable()
 {
     // clang-format off
@@ -155,11 +142,11 @@ QList<MainCommandRecord> MakeTable()
              "Preview| Shows the active Web page in the Web browser", &F::mnuPreviewCurrDocClick),
         Separator(P::View),
         Item(P::View, "mnuToolBar", "T&ools Bar",
-             "Tools Bar| Shows or hides the tool bar", ShowBarsByMarks).Check(),
+             "Tools Bar| Shows or hides the tool bar", &F::ApplyBarStates).Check(),
         Item(P::View, "mnuTagNotebookBar", "&Tag Notebook Bar",
-             "Tag Notebook Bar| Shows or hides the tag notebook bar", ShowBarsByMarks).Check(),
+             "Tag Notebook Bar| Shows or hides the tag notebook bar", &F::ApplyBarStates).Check(),
         Item(P::View, "mnuMessagebar", "&Message Bar",
-             "Message Bar| Shows or hides the message bar", ShowBarsByMarks).Check(),
+             "Message Bar| Shows or hides the message bar", &F::ApplyBarStates).Check(),
         Separator(P::View),
         Item(P::View, "mnuOptions", "&Options ...",
              "Options| Changes the settings of the editor and of Quillon", &F::mnuOptionsClick),

@@ -173,6 +173,8 @@ public slots:
     void mnuToolBarClick();
     void mnuTagNotebookBarClick();
     void mnuMessagebarClick();
+    // Shows or hides each bar by its item's check mark.
+    void ApplyBarStates();
     // Window arrangement.
     void mnuCascadeClick();
     void mnuHorizontalClick();
@@ -231,7 +233,6 @@ private:
     void FormCreate();
     void MergeMenus();
     void MergeMenus(TfrmMDIChild *active);
-    void ApplyBarStates();
     void CloseToolWindows();
     void MenusClosed();
     bool BarChecked(const char *item) const;
